@@ -1,0 +1,27 @@
+include(GoogleTest)
+
+# Our own targets build with every warning as an error; Qt and the system
+# libraries come in as system includes and are not held to it.
+function(ostrana_target_defaults target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Werror)
+endfunction()
+
+# One test executable: linked with the shared test main (a QApplication on the
+# offscreen platform) and the doubles, every test registered with CTest.
+function(ostrana_add_test name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE test_support GTest::gtest GTest::gmock Qt6::Test)
+    ostrana_target_defaults(${name})
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=*.debug=false"
+                   TIMEOUT 300)
+endfunction()
+
+# One benchmark executable under bench/.
+function(ostrana_add_benchmark name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE benchmark::benchmark)
+    ostrana_target_defaults(${name})
+endfunction()

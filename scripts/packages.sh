@@ -1,0 +1,30 @@
+# Sourced by test.sh and run.sh: installs the Debian packages the program,
+# its content tools and its tests need, only when some are missing.
+
+OSTRANA_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-multimedia-dev
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    libsqlite3-dev libsodium-dev libgif-dev
+    libespeak-ng-dev espeak-ng-data libmp3lame-dev
+    fonts-noto-core fonts-noto-color-emoji
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "${OSTRANA_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
