@@ -19,8 +19,7 @@ QString LoadResString(int id)
     case 106:
         return QStringLiteral("You Have Sucessfully Completed Level %s.");
     case 107:
-        return QStringLiteral(
-            "Sorry The Order You Have Selected is Incorrect. Please Try Again.");
+        return QStringLiteral("Sorry The Order You Have Selected is Incorrect. Please Try Again.");
     case 108:
         return QStringLiteral("You Have One Final Chance to Select The Correct Order.");
     case 109:

@@ -6,13 +6,12 @@ RuntimeError::RuntimeError(int number, const QString &description)
     : std::runtime_error(description.toStdString())
     , m_number(number)
     , m_description(description)
-{
-}
+{}
 
 QString RuntimeError::report() const
 {
-    return QStringLiteral("Error No=") + QString::number(m_number) + QChar(u'\r')
-           + QStringLiteral("Error Description=") + m_description;
+    return QStringLiteral("Error No=") + QString::number(m_number) + QChar(u'\r') +
+           QStringLiteral("Error Description=") + m_description;
 }
 
 QString RuntimeError::describe(int number)

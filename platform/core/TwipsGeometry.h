@@ -8,8 +8,7 @@ namespace platform {
 
 // Position, size and visibility in twips for any widget that stands in for a
 // designed control. Values read back are whole pixels, as on screen.
-template <typename Widget>
-class TwipsGeometry : public Widget
+template <typename Widget> class TwipsGeometry : public Widget
 {
 public:
     using Widget::Widget;

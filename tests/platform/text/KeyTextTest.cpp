@@ -8,9 +8,9 @@ namespace {
 
 // The chart's consonant keys and, in the same order, the letters a learner sees.
 const QString ConsonantKeys = QStringLiteral("kKgGcCjJtTdDNwWfFnpPbBmyrlvXSshLRY");
-const QStringList ConsonantLetters = QStringLiteral(
-    "ક ખ ગ ઘ ચ છ જ ઝ ટ ઠ ડ ઢ ણ ત થ દ ધ ન પ ફ બ ભ મ ય ર લ વ શ ષ સ હ ળ ક્ષ જ્ઞ")
-                                         .split(u' ');
+const QStringList ConsonantLetters =
+    QStringLiteral("ક ખ ગ ઘ ચ છ જ ઝ ટ ઠ ડ ઢ ણ ત થ દ ધ ન પ ફ બ ભ મ ય ર લ વ શ ષ સ હ ળ ક્ષ જ્ઞ")
+        .split(u' ');
 
 const QStringList SignKeys = {QString(), "A", "i", "I", "u", "U", "e", "E", "Ae", "AE", ">", ":"};
 const QStringList Signs = {QString(), "ા", "િ", "ી", "ુ", "ૂ", "ે", "ૈ", "ો", "ૌ", "ં", "ઃ"};
@@ -28,8 +28,8 @@ TEST(KeyText, EveryConsonantWithEveryVowelSignIsTheRightSyllable)
         for (qsizetype s = 0; s < SignKeys.size(); ++s) {
             const QString consonant(ConsonantKeys.at(c));
             // The "i" sign is typed before its consonant.
-            const QString key = SignKeys.at(s) == u"i" ? SignKeys.at(s) + consonant
-                                                       : consonant + SignKeys.at(s);
+            const QString key =
+                SignKeys.at(s) == u"i" ? SignKeys.at(s) + consonant : consonant + SignKeys.at(s);
             const QString expected = ConsonantLetters.at(c) + Signs.at(s);
             EXPECT_EQ(text::toUnicode(key), expected) << key.toStdString();
         }
