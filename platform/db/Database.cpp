@@ -1,0 +1,93 @@
+#include "platform/db/Database.h"
+
+#include "platform/core/RuntimeError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace db {
+namespace {
+
+// Another process holding the file (a second copy of the program) is waited
+// for this long before the write is refused.
+constexpr int BusyTimeoutMs = 2000;
+
+} // namespace
+
+void raiseDatabaseError(const QString &message)
+{
+    platform::raise(platform::err::DatabaseError, message);
+}
+
+Database::Database(sqlite3 *handle, const QString &file)
+    : m_handle(handle)
+    , m_file(file)
+{}
+
+Database::~Database()
+{
+    sqlite3_close_v2(m_handle);
+}
+
+std::unique_ptr<Database> Database::openExisting(const QString &localFile)
+{
+    if (!QFileInfo(localFile).isFile())
+        platform::raise(platform::err::FileNotFound);
+    // Without SQLITE_OPEN_CREATE a file that vanished meanwhile is an error too.
+    auto database = open(localFile, SQLITE_OPEN_READWRITE);
+    // SQLite reads the header lazily; a file that is no database fails here,
+    // not at the first query.
+    database->exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    return database;
+}
+
+std::unique_ptr<Database> Database::create(const QString &localFile)
+{
+    if (QFileInfo::exists(localFile))
+        raiseDatabaseError(QStringLiteral("The file %1 already exists.").arg(localFile));
+    return open(localFile, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+std::unique_ptr<Database> Database::open(const QString &localFile, int flags)
+{
+    sqlite3 *handle = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(localFile).constData(), &handle,
+                                   flags | SQLITE_OPEN_EXRESCODE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = handle ? QString::fromUtf8(sqlite3_errmsg(handle))
+                                       : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close_v2(handle);
+        raiseDatabaseError(message);
+    }
+    sqlite3_busy_timeout(handle, BusyTimeoutMs);
+    return std::unique_ptr<Database>(new Database(handle, localFile));
+}
+
+void Database::exec(const QString &sql)
+{
+    char *error = nullptr;
+    if (sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(m_handle));
+        sqlite3_free(error);
+        raiseDatabaseError(message);
+    }
+}
+
+qint64 Database::lastInsertRowid() const
+{
+    return sqlite3_last_insert_rowid(m_handle);
+}
+
+int Database::changes() const
+{
+    return sqlite3_changes(m_handle);
+}
+
+void Database::fail() const
+{
+    raiseDatabaseError(QString::fromUtf8(sqlite3_errmsg(m_handle)));
+}
+
+} // namespace db
