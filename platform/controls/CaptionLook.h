@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QString>
 
 namespace controls {
@@ -16,5 +17,11 @@ struct CaptionLook
 };
 
 CaptionLook captionLook(const QString &caption, const QFont &font);
+
+// The font, made smaller where the text drawn with flags would not fit in
+// space: wider than it, or wrapped onto more lines than its height holds.
+// The fonts here are not the ones the windows were designed with, and a
+// caption that runs off its button cannot be read.
+QFont fittedFont(const QFont &font, const QString &text, const QSize &space, int flags);
 
 } // namespace controls

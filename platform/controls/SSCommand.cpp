@@ -56,9 +56,9 @@ void SSCommand::paintEvent(QPaintEvent *)
         textRect.translate(1, 1);
 
     const CaptionLook look = captionLook(text(), font());
-    const int flags =
-        Qt::AlignCenter | Qt::TextWordWrap | (look.keyText ? 0 : Qt::TextShowMnemonic);
-    painter.setFont(look.font);
+    // One line, made smaller where it is too long: two lines rarely fit a button.
+    const int flags = Qt::AlignCenter | (look.keyText ? 0 : Qt::TextShowMnemonic);
+    painter.setFont(fittedFont(look.font, look.text, textRect.size(), flags));
     painter.setClipRect(inside);
     if (isEnabled()) {
         painter.setPen(platform::fromBgr(m_foreColor));

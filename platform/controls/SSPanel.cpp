@@ -89,10 +89,11 @@ void SSPanel::paintEvent(QPaintEvent *)
     if (m_caption.isEmpty() || inside.isEmpty())
         return;
     const CaptionLook look = captionLook(m_caption, font());
-    painter.setFont(look.font);
+    constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    painter.setFont(fittedFont(look.font, look.text, inside.size(), flags));
     painter.setPen(platform::fromBgr(m_foreColor));
     painter.setClipRect(inside);
-    painter.drawText(inside, Qt::AlignCenter | Qt::TextWordWrap, look.text);
+    painter.drawText(inside, flags, look.text);
 }
 
 void SSPanel::mousePressEvent(QMouseEvent *event)

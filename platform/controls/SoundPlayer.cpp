@@ -3,8 +3,13 @@
 #include "platform/controls/QtSoundBackend.h"
 #include "platform/core/Paths.h"
 
+#include <QTimer>
+
 namespace controls {
 namespace {
+
+// How long a playback that could not start lasts.
+constexpr int FailedPlaybackMs = 20;
 
 SoundPlayer::BackendFactory &backendFactory()
 {
@@ -80,9 +85,11 @@ void SoundPlayer::endPlayback()
     if (!m_playing)
         return;
     if (m_insidePlay) {
-        // A caller that plays and then waits must get to its wait first.
-        QMetaObject::invokeMethod(
-            this, [this, playback = m_playback] { finish(playback); }, Qt::QueuedConnection);
+        // A caller that plays and then waits must get to its wait first. The
+        // short pause keeps a window that replays from its end handler (the
+        // start-up loop) from spinning when its file is missing.
+        QTimer::singleShot(FailedPlaybackMs, this,
+                           [this, playback = m_playback] { finish(playback); });
         return;
     }
     finish(m_playback);

@@ -14,7 +14,8 @@ class SoundBackend;
 // Every playback that is not stopped ends with exactly one PlayFinished; a file
 // that cannot be opened or played counts as a playback that ended at once, so
 // a chain of sounds or a wait for the end never stalls. That end is always
-// delivered from the event loop, never from inside Play().
+// delivered from the event loop, never from inside Play(), a few milliseconds
+// after it.
 class SoundPlayer final : public QObject
 {
     Q_OBJECT

@@ -97,7 +97,7 @@ TEST_F(SoundPlayerTest, PlayWithNothingOpenEndsAndStopCancelsThatEnd)
     player.Close();
     player.Play();
     player.Stop();
-    settle();
+    EXPECT_FALSE(finished.wait(300));
     EXPECT_EQ(finished.count(), 1);
     EXPECT_EQ(fake->playCount(), 0) << "nothing was open, so the back end was not asked";
 }
