@@ -1,0 +1,109 @@
+#include "platform/controls/QtSoundBackend.h"
+
+#include "platform/controls/SoundPlayer.h"
+#include "tests/platform/controls/TestMedia.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// These run the real Qt Multimedia back end, with no sound card.
+namespace {
+
+using controls::QtSoundBackend;
+using controls::SoundPlayer;
+
+constexpr int ToneMs = 300;
+constexpr int Bound = 10000; // no test waits longer for one end
+
+class QtSoundBackendTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        testmedia::writeWav(tone, ToneMs);
+    }
+
+    QtSoundBackend *backendOf(const SoundPlayer &player)
+    {
+        return qobject_cast<QtSoundBackend *>(player.backend());
+    }
+
+    QTemporaryDir dir;
+    QString tone = dir.filePath(QStringLiteral("tone.wav"));
+};
+
+TEST_F(QtSoundBackendTest, NoMediaPlayerIsMadeUntilAFileIsOpened)
+{
+    SoundPlayer player;
+    QtSoundBackend *backend = backendOf(player);
+    ASSERT_NE(backend, nullptr);
+    EXPECT_EQ(backend->mediaPlayer(), nullptr);
+    player.Open(dir.filePath(QStringLiteral("missing.mp3")));
+    EXPECT_EQ(backend->mediaPlayer(), nullptr);
+    player.Open(tone);
+    EXPECT_NE(backend->mediaPlayer(), nullptr);
+}
+
+TEST_F(QtSoundBackendTest, ARealFilePlaysToItsEndAndAgainFromTheStart)
+{
+    SoundPlayer player;
+    QSignalSpy finished(&player, &SoundPlayer::PlayFinished);
+    player.Open(tone);
+    player.Play();
+    ASSERT_TRUE(finished.wait(Bound));
+    EXPECT_EQ(finished.count(), 1);
+
+    // A replay after the end is a whole playback again, not an end at once.
+    QElapsedTimer clock;
+    clock.start();
+    player.Play();
+    ASSERT_TRUE(finished.wait(Bound));
+    EXPECT_GE(clock.elapsed(), ToneMs / 2);
+    EXPECT_EQ(finished.count(), 2);
+}
+
+TEST_F(QtSoundBackendTest, StopEndsWithoutPlayFinishedAndPlayRestarts)
+{
+    SoundPlayer player;
+    QSignalSpy finished(&player, &SoundPlayer::PlayFinished);
+    player.Open(tone);
+    player.Play();
+    QTest::qWait(ToneMs / 2);
+    player.Stop();
+    EXPECT_FALSE(finished.wait(ToneMs * 3));
+
+    QElapsedTimer clock;
+    clock.start();
+    player.Play();
+    ASSERT_TRUE(finished.wait(Bound));
+    EXPECT_GE(clock.elapsed(), ToneMs / 2) << "the replay must start from the beginning";
+    EXPECT_FALSE(finished.wait(ToneMs));
+    EXPECT_EQ(finished.count(), 1);
+}
+
+TEST_F(QtSoundBackendTest, MissingAndUnreadableFilesStillEnd)
+{
+    QFile junk(dir.filePath(QStringLiteral("junk.mp3")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, '\x5a'));
+    junk.close();
+
+    for (const QString &path : {dir.filePath(QStringLiteral("missing.mp3")), junk.fileName()}) {
+        SoundPlayer player;
+        QSignalSpy finished(&player, &SoundPlayer::PlayFinished);
+        player.Open(path);
+        player.Play();
+        EXPECT_EQ(finished.count(), 0) << "the end must not arrive inside Play";
+        EXPECT_TRUE(finished.wait(Bound)) << path.toStdString();
+        EXPECT_FALSE(finished.wait(200));
+        EXPECT_EQ(finished.count(), 1);
+    }
+}
+
+} // namespace
