@@ -1,3 +1,5 @@
+#include "tests/support/UnscriptedServices.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -15,6 +17,8 @@ int main(int argc, char **argv)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
 
     QApplication app(argc, argv);
+    // No test may show a real message box or end the process unawares.
+    installUnscriptedServices();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

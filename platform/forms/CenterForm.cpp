@@ -1,0 +1,20 @@
+#include "platform/forms/CenterForm.h"
+
+#include "platform/forms/Screen.h"
+
+#include <QWidget>
+
+namespace forms {
+
+void CenterForm(QWidget &window)
+{
+    // Normal first: a maximised window has no size of its own to centre.
+    window.setWindowState(window.windowState() &
+                          ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    const QSize screen = Screen::sizeInPixels();
+    const QSize frame = window.frameGeometry().size();
+    window.move(qRound((screen.width() - frame.width()) / 2.0),
+                qRound((screen.height() - frame.height()) / 2.0));
+}
+
+} // namespace forms
