@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+class RuntimeError;
+}
+
+// The pending message: the one place where user messages and error reports
+// wait until the login or new-user dialog shows them.
+namespace modErrors {
+
+// A newer text replaces an older one.
+extern QString gErrMsg;
+
+// Shows gErrMsg (style 48) when it is not empty, then empties it. Any error
+// on the way is ignored.
+void ShowPendingMessage(QWidget *owner);
+
+// "Error No=<number>\rError Description=<description>".
+QString ErrorReport(const platform::RuntimeError &error);
+
+} // namespace modErrors

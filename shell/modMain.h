@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "shell/KeyboardChar.h"
+#include "shell/Letter.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+// The program's spine: start-up and the single end, the users database and
+// the user checks, the messages, and the levels with their level databases.
+namespace modMain {
+
+// The logged-in user, set once after the login.
+extern QString gUserName;
+// The practice level; 0 = none, so the stored level applies.
+extern int gLevel;
+// The level database the readers load from; written only by SetLevel.
+extern QString gLevelDbPath;
+// The users database file.
+extern QString gDbPath;
+
+// Held open from start-up until CloseDatabaseAndEnd.
+extern std::unique_ptr<db::Connection> gConn;
+extern std::unique_ptr<db::Recordset> gRsUsers;
+
+extern std::vector<Letter> gLetters; // indices 1..gLetterCount (element 0 unused)
+extern int gLetterCount;
+extern int gCurrentLetter;
+extern std::vector<KeyboardChar> gKeyboardChars; // indices 1..gKeyboardCharCount
+extern int gKeyboardCharCount;
+extern std::vector<KeyboardChar> gNumKeyboardChars; // indices 0..gNumKeyboardCharCount-1
+extern int gNumKeyboardCharCount;
+
+// Start-up (shell/Main.cpp).
+void Main();
+
+void OpenUserDatabase();
+// Closes the users database and ends the program; the only way it ends.
+[[noreturn]] void CloseDatabaseAndEnd();
+
+// -1 on success, else the string id of the failure with its message pending.
+int UserExists(const QString &userName);
+int ValidateUser(const QString &userName, const QString &password);
+int AddUser(const QString &userName, const QString &password);
+
+QString FormatMessage(const QString &templateText, const QStringList &arguments);
+void ShowMessageBox(QWidget *owner, const QString &text, int style);
+int GetScreenResolution();
+
+int GetUserLevel(const QString &userName, bool storedOnly);
+// -1 when the level was stored, 0 when only the practice level moved on.
+int AdvanceUserLevel(const QString &userName, int newLevel);
+// -1 = the effective level.
+void SetLevel(int level);
+// The number of right answers needed, or -1: every answer must be right.
+int GetPassMark();
+void LoadLetterRecords();
+void LoadKeyboardCharSet();
+void LoadNumKeyboardCharSet();
+void RefreshMainMenus(bool flag);
+
+// Clears all module state (tests only).
+void resetForTests();
+
+} // namespace modMain
