@@ -41,6 +41,9 @@ extern int gNumKeyboardCharCount;
 // Start-up (shell/Main.cpp).
 void Main();
 
+// The connection string every database of the course is opened with.
+QString ConnectionString(const QString &databasePath);
+
 void OpenUserDatabase();
 // Closes the users database and ends the program; the only way it ends.
 [[noreturn]] void CloseDatabaseAndEnd();

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Passwords are kept as salted, deliberately slow hashes, never as typed.
+namespace passwords {
+
+// The stored form of a password ("$argon2id$..."). Raises a run-time error
+// when the hash cannot be made (out of memory).
+QString hash(const QString &password);
+
+// Whether password is the one stored. A stored text that is no hash of ours
+// matches nothing.
+bool matches(const QString &stored, const QString &password);
+
+// Tests only: the cheapest cost the library allows, so a test can make many
+// users quickly. Hashes made this way still verify at any setting.
+void setCheapHashingForTests(bool cheap);
+
+} // namespace passwords

@@ -1,0 +1,123 @@
+#include "platform/core/Paths.h"
+#include "platform/core/RuntimeError.h"
+#include "platform/db/Recordset.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/Screen.h"
+#include "platform/services/AppTitle.h"
+#include "resources/StringTable.h"
+#include "shell/MainMenus.h"
+#include "shell/UserRows.h"
+#include "shell/modErrors.h"
+#include "shell/modMain.h"
+
+#include <QDateTime>
+
+namespace modMain {
+namespace {
+
+constexpr int Stored = -1;
+constexpr int PracticeMoved = 0;
+constexpr int NoSuchUser = 101;
+
+void storeReport(const platform::RuntimeError &error)
+{
+    modErrors::gErrMsg = modErrors::ErrorReport(error);
+}
+
+QString levelDatabasePath(int level)
+{
+    return platform::ProgramPath(QStringLiteral("\\levels\\level") + QString::number(level) +
+                                 QStringLiteral(".kdt"));
+}
+
+} // namespace
+
+int GetUserLevel(const QString &userName, bool storedOnly)
+{
+    if (!storedOnly && gLevel != 0)
+        return gLevel;
+    int result = 1;
+    try {
+        db::Recordset &users = userRows::users();
+        if (userRows::findUser(users, userName))
+            result = users.Field(QStringLiteral("LevelAt")).toInteger();
+    } catch (const platform::RuntimeError &error) {
+        storeReport(error);
+    }
+    return result;
+}
+
+int AdvanceUserLevel(const QString &userName, int newLevel)
+{
+    int result = PracticeMoved;
+    try {
+        const int stored = GetUserLevel(gUserName, true);
+        if (gLevel >= stored || gLevel < 1) {
+            result = Stored;
+            db::Recordset &users = userRows::users();
+            if (!userRows::findUser(users, userName)) {
+                // Users are never deleted, so this is a name nobody created:
+                // nothing is written and the caller hears it as a failed check.
+                modErrors::gErrMsg =
+                    FormatMessage(resources::LoadResString(NoSuchUser), QStringList{userName});
+                return NoSuchUser;
+            }
+            const int level =
+                newLevel == 0 ? users.Field(QStringLiteral("LevelAt")).toInteger() + 1 : newLevel;
+            users.setField(QStringLiteral("LevelAt"), level);
+            users.setField(QStringLiteral("LastUpdated"), QDateTime::currentDateTime());
+            users.Update();
+        } else {
+            // Practice walks up to the stored level one pass at a time and
+            // never writes.
+            ++gLevel;
+        }
+    } catch (const platform::RuntimeError &error) {
+        storeReport(error);
+    }
+    return result;
+}
+
+void SetLevel(int level)
+{
+    try {
+        if (level == -1)
+            level = GetUserLevel(gUserName, false);
+        gLevelDbPath = levelDatabasePath(level);
+        if (forms::Form *main = forms::Forms::find(QStringLiteral("frmMain")))
+            main->setCaption(services::AppTitle());
+    } catch (const platform::RuntimeError &error) {
+        storeReport(error);
+    }
+}
+
+int GetPassMark()
+{
+    int result = -1;
+    try {
+        forms::Screen::setMousePointer(forms::Hourglass);
+        db::Connection connection;
+        connection.setCursorLocation(3);
+        connection.Open(ConnectionString(gLevelDbPath), QString(), QString());
+        db::Recordset exam;
+        exam.Open(QStringLiteral("select * from Exam Order by ID"), connection, 3, 3);
+        // An empty table fails at the move: every answer must then be right.
+        exam.MoveFirst();
+        result = exam.Field(QStringLiteral("PassMark")).toInteger();
+        exam.Close();
+        connection.Close();
+    } catch (const platform::RuntimeError &error) {
+        storeReport(error);
+    }
+    forms::Screen::setMousePointer(forms::DefaultPointer);
+    return result;
+}
+
+void RefreshMainMenus(bool flag)
+{
+    if (auto *menus = dynamic_cast<MainMenus *>(forms::Forms::find(QStringLiteral("frmMain"))))
+        menus->EnableDisableMenus(flag);
+}
+
+} // namespace modMain

@@ -1,0 +1,146 @@
+#include "platform/core/RuntimeError.h"
+#include "platform/db/Variant.h"
+#include "platform/forms/Screen.h"
+#include "platform/services/ProgramEnd.h"
+#include "resources/StringTable.h"
+#include "shell/PasswordHash.h"
+#include "shell/UserRows.h"
+#include "shell/modErrors.h"
+#include "shell/modMain.h"
+
+#include <QDateTime>
+
+namespace modMain {
+namespace {
+
+constexpr int Success = -1;
+constexpr int NoSuchUser = 101;
+constexpr int WrongPassword = 102;
+constexpr int AddFailed = 103;
+constexpr int NameTaken = 104;
+
+constexpr int ClientSideCursor = 3;
+constexpr int StaticCursor = 3;
+constexpr int OptimisticLock = 3;
+
+void storeReport(const platform::RuntimeError &error)
+{
+    modErrors::gErrMsg = modErrors::ErrorReport(error);
+}
+
+} // namespace
+
+QString ConnectionString(const QString &databasePath)
+{
+    return QStringLiteral("Data Source=") + databasePath + QStringLiteral(";");
+}
+
+void OpenUserDatabase()
+{
+    try {
+        forms::Screen::setMousePointer(forms::Hourglass);
+        gConn = std::make_unique<db::Connection>();
+        gConn->setCursorLocation(ClientSideCursor);
+        gConn->Open(ConnectionString(gDbPath), QString(), QString());
+        gRsUsers = std::make_unique<db::Recordset>();
+        gRsUsers->Open(QStringLiteral("select * from UserDetails Order by UserName"), *gConn,
+                       StaticCursor, OptimisticLock);
+    } catch (const platform::RuntimeError &error) {
+        // Start-up goes on; the next user check meets an error of its own.
+        storeReport(error);
+    }
+    forms::Screen::setMousePointer(forms::DefaultPointer);
+}
+
+void CloseDatabaseAndEnd()
+{
+    // Each step on its own, so a recordset that will not close still lets
+    // the connection close; the program ends whatever happens.
+    if (gRsUsers) {
+        try {
+            gRsUsers->Close();
+        } catch (const platform::RuntimeError &error) {
+            storeReport(error);
+        }
+        gRsUsers.reset();
+    }
+    if (gConn) {
+        try {
+            gConn->Close();
+        } catch (const platform::RuntimeError &error) {
+            storeReport(error);
+        }
+        gConn.reset();
+    }
+    services::EndProgram();
+}
+
+int UserExists(const QString &userName)
+{
+    int result = NoSuchUser;
+    try {
+        db::Recordset &users = userRows::users();
+        if (userRows::findUser(users, userName))
+            return Success;
+        modErrors::gErrMsg =
+            FormatMessage(resources::LoadResString(NoSuchUser), QStringList{userName});
+    } catch (const platform::RuntimeError &error) {
+        storeReport(error);
+    }
+    return result;
+}
+
+int ValidateUser(const QString &userName, const QString &password)
+{
+    int result = WrongPassword;
+    try {
+        const int exists = UserExists(userName);
+        if (exists != Success)
+            return exists;
+
+        db::Recordset &users = userRows::users();
+        // Every row of the name is tried: a wrong password on one does not
+        // stop the scan.
+        for (users.MoveFirst(); !users.Eof(); users.MoveNext()) {
+            if (!userRows::sameName(users.Field(QStringLiteral("UserName")), userName))
+                continue;
+            const db::Variant stored = users.Field(QStringLiteral("Password"));
+            if (!stored.isNull() && passwords::matches(stored.toString(), password))
+                return Success;
+        }
+        modErrors::gErrMsg = resources::LoadResString(WrongPassword);
+    } catch (const platform::RuntimeError &error) {
+        storeReport(error);
+    }
+    return result;
+}
+
+int AddUser(const QString &userName, const QString &password)
+{
+    int result = AddFailed;
+    try {
+        if (UserExists(userName) == Success) {
+            result = NameTaken;
+            modErrors::gErrMsg =
+                FormatMessage(resources::LoadResString(NameTaken), QStringList{userName});
+            return result;
+        }
+        modErrors::gErrMsg.clear();
+
+        db::Recordset &users = userRows::users();
+        // Hashed before the new row begins, so a failure leaves no row pending.
+        const QString storedPassword = passwords::hash(password);
+        users.AddNew();
+        users.setField(QStringLiteral("UserName"), userName);
+        users.setField(QStringLiteral("Password"), storedPassword);
+        users.setField(QStringLiteral("LevelAt"), 1);
+        users.setField(QStringLiteral("LastUpdated"), QDateTime::currentDateTime());
+        users.Update();
+        result = Success;
+    } catch (const platform::RuntimeError &error) {
+        storeReport(error);
+    }
+    return result;
+}
+
+} // namespace modMain
