@@ -32,7 +32,8 @@ void storeReport(const platform::RuntimeError &error)
 
 QString ConnectionString(const QString &databasePath)
 {
-    return QStringLiteral("Data Source=") + databasePath + QStringLiteral(";");
+    return QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source=") + databasePath +
+           QStringLiteral(";");
 }
 
 void OpenUserDatabase()
