@@ -36,6 +36,9 @@ QImage emojiImage(const QString &emoji)
 {
     QFont font(EmojiFamily);
     font.setPixelSize(EmojiPixels);
+    // One font for the whole sequence, so that keycaps and other multi-character emoji
+    // reach the font's own ligatures instead of being split among fallback fonts.
+    font.setStyleStrategy(QFont::NoFontMerging);
     const QRawFont raw = QRawFont::fromFont(font);
     const auto codePoints = emoji.toUcs4();
     if (codePoints.isEmpty() || !raw.isValid() || raw.familyName() != EmojiFamily ||

@@ -51,6 +51,19 @@ TEST(ExampleAnimation, NumeralsShowThatManyCopies)
     }
 }
 
+TEST(ExampleAnimation, EmojiOfSeveralCharactersIsOnePicture)
+{
+    // A keycap (digit, variation selector, enclosing keycap) split among fonts would show
+    // as a digit beside an empty box.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("one.gif");
+    pictures::writeExampleAnimation(QStringLiteral("1\uFE0F\u20E3"), 1, path, ExampleSize);
+    const auto frames = probe::frames(path);
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(probe::blobCount(inside(frames.front()), Qt::white, 40), 1);
+    EXPECT_GT(probe::inkCount(inside(frames.front())), 4000);
+}
+
 TEST(ExampleAnimation, RefusesAnEmojiTheFontCannotDrawAndNonsenseCounts)
 {
     QTemporaryDir dir;
