@@ -127,6 +127,17 @@ TEST(TracingPicture, GuideIsLightEnoughToDrawOverInBlack)
     }
 }
 
+TEST(LetterPicture, EmptySizeIsRefusedWithoutAFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.png");
+    EXPECT_THROW(pictures::writeLetterPicture(QStringLiteral("\u0A95"), path, QSize(0, 150)),
+                 std::runtime_error);
+    EXPECT_THROW(pictures::writeStrokeAnimation(QStringLiteral("\u0A95"), path, QSize()),
+                 std::runtime_error);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
 TEST(TracingPicture, VariantOutsideOneToSixIsRefused)
 {
     QTemporaryDir dir;
