@@ -30,14 +30,14 @@ double crowd(double t, double seconds)
     return std::pow(std::max(0.0, 1.0 - x), 1.6);
 }
 
-// One clap: a burst of noise with a sharp onset and fast decay, band-passed
-// (RBJ biquad, constant peak gain) around the clap's own pitch.
 struct Hands
 {
     double centre; // the pitch of this person's clap
     double q;
 };
 
+// One clap: a burst of noise with a sharp onset and fast decay, band-passed
+// (RBJ biquad, constant peak gain) around the pitch of these hands.
 void addClap(std::vector<double> &signal, std::size_t start, double level, const Hands &hands,
              Prng &random)
 {
