@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QKeyEvent>
 
 MultiLineText::MultiLineText(QWidget *parent)
     : TwipsGeometry(parent)
@@ -30,18 +29,6 @@ void MultiLineText::setBackColor(quint32 bgr)
     QPalette colours = palette();
     colours.setColor(QPalette::Base, platform::fromBgr(bgr));
     setPalette(colours);
-}
-
-bool MultiLineText::event(QEvent *event)
-{
-    if (event->type() == QEvent::ShortcutOverride && isReadOnly()) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->modifiers() & Qt::ControlModifier) && !key->matches(QKeySequence::Copy)) {
-            event->ignore();
-            return true;
-        }
-    }
-    return TwipsGeometry::event(event);
 }
 
 void MultiLineText::changeEvent(QEvent *event)

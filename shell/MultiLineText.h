@@ -6,8 +6,7 @@
 
 // A multi-line text box. Text keeps the line breaks as written (CR LF); the box
 // shows each CR LF as one line break. A TAB advances to the next stop of eight
-// average characters, as the course's text boxes do. A locked box leaves the
-// window's menu shortcuts (Ctrl+X, Ctrl+A) to the menus; only Copy stays its own.
+// average characters, as the course's text boxes do.
 class MultiLineText final : public platform::TwipsGeometry<QPlainTextEdit>
 {
     Q_OBJECT
@@ -27,7 +26,6 @@ public:
     void setBackColor(quint32 bgr);
 
 protected:
-    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -1,6 +1,7 @@
 // The main window's menu bar, the rule that enables its items by the stored
 // level, and the File-menu exit and the Help menu.
 #include "platform/core/RuntimeError.h"
+#include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
@@ -167,7 +168,13 @@ void frmMain::mnuHelpItem_Click(int Index)
         case 1:
             modMain::ShowMessageBox(this, updatesNotice(), NoIcon);
             break;
-        // ABOUT-PENDING
+        case 2: {
+            frmAbout about;
+            about.Load();
+            about.Show(true);
+            about.Unload();
+            break;
+        }
         default:
             break;
         }

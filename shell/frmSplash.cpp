@@ -5,6 +5,7 @@
 #include "platform/forms/Screen.h"
 #include "resources/Icons.h"
 #include "shell/SplashPicture.h"
+#include "shell/frmMain.h"
 #include "shell/modMain.h"
 
 #include <QFileInfo>
@@ -22,7 +23,7 @@ constexpr int OtherScreenWidth = 7800;
 // Loads the main window, hidden; it lives until the program ends.
 void loadMainWindow()
 {
-    // Filled in once the main window is part of the shell.
+    (new frmMain)->Load();
 }
 
 int roundedTwips(float twips)

@@ -1,11 +1,15 @@
 #include "platform/controls/SSPanel.h"
+#include "platform/forms/Forms.h"
 #include "platform/services/MessageBoxStyle.h"
 #include "shell/MultiLineText.h"
+#include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "shell/modMain.h"
 #include "tests/shell/MainWindowFixture.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/ModalWatchdog.h"
 #include "tests/support/ProgramEndCatcher.h"
+#include "tests/support/WhenModal.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -211,11 +215,36 @@ TEST_F(MainMenus, CtrlXEndsTheProgramWithoutAQuestion)
     // The locked information text has the focus and must not take the shortcut.
     form.txtInformation->setFocus();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form, 2000));
+    ASSERT_TRUE(form.txtInformation->hasFocus());
     MessageBoxScript noBoxes;
     ProgramEndCatcher end;
     EXPECT_THROW(QTest::keyClick(&form, Qt::Key_X, Qt::ControlModifier), ProgramEnded);
     EXPECT_EQ(end.count(), 1);
     EXPECT_EQ(modMain::gConn, nullptr);
+}
+
+TEST_F(MainMenus, CtrlAOpensTheAboutDialogModallyAndUnloadsItAfterwards)
+{
+    ModalWatchdog watchdog;
+    frmMain form;
+    form.Show();
+    QApplication::setActiveWindow(&form);
+    form.txtInformation->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form, 2000));
+    ASSERT_TRUE(form.txtInformation->hasFocus());
+    bool aboutWasModal = false;
+    WhenModal about([&aboutWasModal](QWidget *modal) {
+        auto *dialog = qobject_cast<frmAbout *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        aboutWasModal = dialog->isModal() && dialog->isVisible();
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+    });
+    QTest::keyClick(&form, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(about.done());
+    EXPECT_TRUE(aboutWasModal);
+    EXPECT_EQ(forms::Forms::find(QStringLiteral("frmAbout")), nullptr);
+    EXPECT_FALSE(watchdog.fired());
+    EXPECT_TRUE(form.isVisible());
 }
 
 TEST_F(MainMenus, ExitFromTheFileMenuEndsTheProgram)
