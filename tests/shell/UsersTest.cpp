@@ -1,0 +1,205 @@
+#include "platform/forms/Screen.h"
+#include "resources/StringTable.h"
+#include "tests/shell/ShellFixture.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+using modErrors::gErrMsg;
+using namespace modMain;
+
+namespace {
+
+const QString NotSetReport =
+    QStringLiteral("Error No=91\rError Description=Object variable or With block variable not set");
+
+class UsersTest : public ShellFixture
+{};
+
+TEST_F(UsersTest, EmptyTableRefusesAnyNameWithTheNameAsTyped)
+{
+    openUsers();
+    EXPECT_EQ(UserExists(QStringLiteral("anya Rao")), 101);
+    EXPECT_EQ(gErrMsg, QStringLiteral("Username anya Rao does not exist. Please create the user "
+                                      "by pressing the New button."));
+    gErrMsg.clear();
+    EXPECT_EQ(ValidateUser(QStringLiteral("Ravi"), QStringLiteral("pw")), 101);
+    EXPECT_EQ(gErrMsg, QStringLiteral("Username Ravi does not exist. Please create the user by "
+                                      "pressing the New button."));
+}
+
+TEST_F(UsersTest, NewUserIsStoredAtLevelOneNowAndCanLogIn)
+{
+    openUsers();
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    EXPECT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("Secret1")), -1);
+    EXPECT_TRUE(gErrMsg.isEmpty());
+    const QDateTime after = QDateTime::currentDateTime().addSecs(1);
+
+    EXPECT_EQ(storedField(QStringLiteral("Anya"), QStringLiteral("LevelAt")).toInteger(), 1);
+    const QDateTime stored =
+        storedField(QStringLiteral("Anya"), QStringLiteral("LastUpdated")).toDateTime();
+    EXPECT_LE(before, stored);
+    EXPECT_GE(after, stored);
+
+    // The same recordset sees the new row at once.
+    EXPECT_EQ(UserExists(QStringLiteral("Anya")), -1);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Anya"), QStringLiteral("Secret1")), -1);
+    EXPECT_TRUE(gErrMsg.isEmpty());
+}
+
+TEST_F(UsersTest, PasswordsAreStoredAsHashesNeverAsTyped)
+{
+    openUsers();
+    ASSERT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("Secret1")), -1);
+    ASSERT_EQ(AddUser(QStringLiteral("Ravi"), QStringLiteral("Secret1")), -1);
+    const QString anya = storedField(QStringLiteral("Anya"), QStringLiteral("Password")).toString();
+    const QString ravi = storedField(QStringLiteral("Ravi"), QStringLiteral("Password")).toString();
+    EXPECT_NE(anya, QStringLiteral("Secret1"));
+    EXPECT_FALSE(anya.contains(QStringLiteral("Secret1")));
+    EXPECT_TRUE(anya.startsWith(QStringLiteral("$argon2"))) << anya.toStdString();
+    // Salted: one password, two different hashes.
+    EXPECT_NE(anya, ravi);
+}
+
+TEST_F(UsersTest, NameMatchesWithoutRegardToCaseAndPasswordExactly)
+{
+    openUsers();
+    ASSERT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("Secret1")), -1);
+
+    EXPECT_EQ(ValidateUser(QStringLiteral("ANYA"), QStringLiteral("Secret1")), -1);
+    EXPECT_EQ(ValidateUser(QStringLiteral("anya"), QStringLiteral("Secret1")), -1);
+
+    EXPECT_EQ(ValidateUser(QStringLiteral("Anya"), QStringLiteral("secret1")), 102);
+    EXPECT_EQ(gErrMsg, QStringLiteral("Password is incorrect. Please try again."));
+    gErrMsg.clear();
+    EXPECT_EQ(ValidateUser(QStringLiteral("Anya"), QStringLiteral("Secret1 ")), 102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Anya"), QString()), 102);
+    // The stored hash itself is no password.
+    EXPECT_EQ(
+        ValidateUser(QStringLiteral("Anya"),
+                     storedField(QStringLiteral("Anya"), QStringLiteral("Password")).toString()),
+        102);
+}
+
+TEST_F(UsersTest, NameTakenInAnotherCaseIsRefusedWithTheNameAsTyped)
+{
+    openUsers();
+    ASSERT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("a")), -1);
+    EXPECT_EQ(AddUser(QStringLiteral("aNYA"), QStringLiteral("b")), 104);
+    EXPECT_EQ(gErrMsg, QStringLiteral("Username aNYA already exist. Please choose a different "
+                                      "username."));
+    EXPECT_EQ(storedUserCount(), 1);
+    // The first user's password is untouched.
+    EXPECT_EQ(ValidateUser(QStringLiteral("anya"), QStringLiteral("a")), -1);
+}
+
+TEST_F(UsersTest, UpperCasingGoesBeyondAscii)
+{
+    openUsers();
+    ASSERT_EQ(AddUser(QStringLiteral("Émile"), QStringLiteral("x")), -1);
+    EXPECT_EQ(UserExists(QStringLiteral("éMILE")), -1);
+    EXPECT_EQ(AddUser(QStringLiteral("ÉMILE"), QStringLiteral("y")), 104);
+}
+
+TEST_F(UsersTest, BlankAndSpacesOnlyNamesAreDifferentUsers)
+{
+    openUsers();
+    // Names are neither trimmed nor checked here; the dialogs refuse blanks.
+    ASSERT_EQ(AddUser(QStringLiteral("   "), QStringLiteral("three")), -1);
+    EXPECT_EQ(UserExists(QString()), 101);
+    EXPECT_EQ(UserExists(QStringLiteral(" ")), 101);
+    EXPECT_EQ(ValidateUser(QStringLiteral("   "), QStringLiteral("three")), -1);
+
+    ASSERT_EQ(AddUser(QString(), QStringLiteral("none")), -1);
+    EXPECT_EQ(ValidateUser(QString(), QStringLiteral("none")), -1);
+    EXPECT_EQ(ValidateUser(QString(), QStringLiteral("three")), 102);
+    EXPECT_EQ(storedUserCount(), 2);
+}
+
+TEST_F(UsersTest, NullOrPlainStoredPasswordMatchesNothing)
+{
+    {
+        schema::Writer writer(folder.usersDatabase());
+        writer.addUser(QStringLiteral("Nobody"), db::Variant(), 3);
+        writer.addUser(QStringLiteral("Empty"), QStringLiteral(""), 3);
+        writer.addUser(QStringLiteral("Plain"), QStringLiteral("plain"), 3);
+    }
+    openUsers();
+    EXPECT_EQ(ValidateUser(QStringLiteral("Nobody"), QString()), 102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Nobody"), QStringLiteral("")), 102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Empty"), QStringLiteral("")), 102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain")), 102);
+    EXPECT_EQ(gErrMsg, QStringLiteral("Password is incorrect. Please try again."));
+}
+
+TEST_F(UsersTest, EveryRowOfTheNameIsTried)
+{
+    // Two rows whose names upper-case alike (the table only folds ASCII):
+    // a wrong password on the first does not stop the scan.
+    {
+        schema::Writer writer(folder.usersDatabase());
+        writer.addUser(QStringLiteral("émile"), passwords::hash(QStringLiteral("first")), 2);
+        writer.addUser(QStringLiteral("Émile"), passwords::hash(QStringLiteral("second")), 4);
+    }
+    openUsers();
+    EXPECT_EQ(ValidateUser(QStringLiteral("EMILE"), QStringLiteral("first")), 101);
+    EXPECT_EQ(ValidateUser(QStringLiteral("ÉMILE"), QStringLiteral("first")), -1);
+    EXPECT_EQ(ValidateUser(QStringLiteral("ÉMILE"), QStringLiteral("second")), -1);
+    EXPECT_EQ(ValidateUser(QStringLiteral("ÉMILE"), QStringLiteral("third")), 102);
+}
+
+TEST_F(UsersTest, UsersDatabaseThatCannotBeOpenedFailsEveryCheckWithItsReport)
+{
+    gDbPath = folder.path() + QStringLiteral("\\Missing.kdt");
+    OpenUserDatabase();
+    EXPECT_TRUE(gErrMsg.startsWith(QStringLiteral("Error No=53\rError Description=")))
+        << gErrMsg.toStdString();
+    EXPECT_EQ(forms::Screen::MousePointer(), forms::DefaultPointer);
+
+    EXPECT_EQ(ValidateUser(QStringLiteral("Anya"), QStringLiteral("pw")), 101);
+    EXPECT_EQ(gErrMsg, NotSetReport);
+    gErrMsg.clear();
+    EXPECT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("pw")), 103);
+    EXPECT_EQ(gErrMsg, NotSetReport);
+    gErrMsg.clear();
+    EXPECT_EQ(UserExists(QStringLiteral("Anya")), 101);
+    EXPECT_EQ(gErrMsg, NotSetReport);
+    EXPECT_FALSE(QFileInfo::exists(folder.path() + QStringLiteral("/Missing.kdt")));
+}
+
+TEST_F(UsersTest, RefusedRowGivesAddFailedWithTheReportAndIsNotKept)
+{
+    openUsers();
+    ASSERT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("a")), -1);
+    // Another program adds the name after our snapshot was taken: our check
+    // cannot see it, the file's unique name refuses the row.
+    schema::Writer(folder.usersDatabase())
+        .addUser(QStringLiteral("Ravi"), passwords::hash(QStringLiteral("r")), 1);
+    EXPECT_EQ(AddUser(QStringLiteral("RAVI"), QStringLiteral("b")), 103);
+    EXPECT_TRUE(gErrMsg.startsWith(QStringLiteral("Error No=-2147467259\rError Description=")))
+        << gErrMsg.toStdString();
+    // The refused row is gone from the recordset; the next user still adds.
+    EXPECT_EQ(UserExists(QStringLiteral("RAVI")), 101);
+    EXPECT_EQ(AddUser(QStringLiteral("Mira"), QStringLiteral("m")), -1);
+    EXPECT_EQ(storedUserCount(), 3);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(UsersTest, ProgramCostIsTheInteractiveOne)
+{
+    passwords::setCheapHashingForTests(false);
+    openUsers();
+    ASSERT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("Secret1")), -1);
+    const QString stored =
+        storedField(QStringLiteral("Anya"), QStringLiteral("Password")).toString();
+    EXPECT_TRUE(stored.startsWith(QStringLiteral("$argon2id$v=19$m=65536,t=2,")))
+        << stored.toStdString();
+    EXPECT_EQ(ValidateUser(QStringLiteral("anya"), QStringLiteral("Secret1")), -1);
+    EXPECT_EQ(ValidateUser(QStringLiteral("anya"), QStringLiteral("secret1")), 102);
+}
+
+} // namespace
