@@ -2,12 +2,17 @@
 
 #include "platform/core/BgrColor.h"
 #include "platform/core/Twips.h"
+#include "platform/forms/Forms.h"
+#include "shell/frmMain.h"
+#include "shell/modMain.h"
+#include "tests/support/FakeSoundBackend.h"
 #include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -84,6 +89,28 @@ TEST_F(Splash, OnAnUnlistedScreenItTakesTheFixedSize)
     EXPECT_EQ(splash.imgSplash->Height(), 9960);
     EXPECT_EQ(splash.imgSplash->Width(), 7800);
     EXPECT_EQ(splash.pos(), QPoint((1366 - 520) / 2, (768 - 664) / 2));
+}
+
+TEST_F(Splash, LoadsTheRealMainWindowWithoutShowingIt)
+{
+    const auto sounds = FakeSoundBackend::install();
+    modMain::resetForTests();
+    ScreenSizeDouble screen(1024, 768);
+    frmSplash splash;
+    splash.Load();
+    std::unique_ptr<frmMain> mainWindow(
+        forms::Forms::find<frmMain>(QStringLiteral("frmMain"))); // the program never frees it
+    ASSERT_NE(mainWindow, nullptr);
+    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_FALSE(mainWindow->isVisible());
+    EXPECT_FALSE(mainWindow->txtInformation == nullptr);
+
+    // Loading another splash finds the main window loaded and leaves it.
+    frmSplash again;
+    again.Load();
+    EXPECT_EQ(forms::Forms::find<frmMain>(QStringLiteral("frmMain")), mainWindow.get());
+    EXPECT_EQ(forms::Forms::loaded().count(mainWindow.get()), 1);
+    modMain::resetForTests();
 }
 
 TEST_F(Splash, HasNoTitleBarAndADeepRedField)
