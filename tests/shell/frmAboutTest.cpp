@@ -7,6 +7,7 @@
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalWatchdog.h"
 #include "tests/support/RegistryDouble.h"
+#include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TitleBarClose.h"
 #include "tests/support/WhenModal.h"
@@ -43,6 +44,14 @@ TEST_F(About, ShowsTheProductNameAndTheProjectsVersion)
     EXPECT_EQ(about.lblVersion->text(), QStringLiteral("Version " OSTRANA_VERSION_TEXT));
     EXPECT_FALSE(about.lblDisclaimer->text().isEmpty());
     EXPECT_FALSE(about.picIcon->pixmap().isNull());
+}
+
+TEST(AboutPlacement, LoadsCentredOnTheScreen)
+{
+    ScreenSizeDouble screen(800, 600);
+    frmAbout about;
+    about.Load();
+    EXPECT_EQ(about.pos(), QPoint(qRound((800 - 407) / 2.0), (600 - 344) / 2));
 }
 
 TEST_F(About, IsLaidOutAsDesigned)
