@@ -42,9 +42,8 @@ void setForeColor(QLabel &label, quint32 bgr)
 QString legalNotice()
 {
     return QStringLiteral(
-        "Copyright \u00A9 the Ostrana team. This program and its lessons, pictures and "
-        "recordings are protected by copyright law. Copying or passing on any part of them "
-        "without the team's written permission is not allowed.");
+        "Copyright \u00A9 the Ostrana team. This program and its lessons are protected by "
+        "copyright law and may not be copied without permission.");
 }
 
 } // namespace
@@ -86,6 +85,9 @@ frmAbout::frmAbout(QWidget *parent)
     txtDescription->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDescription->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The credits are indented by one tab; Qt's default stop is far too wide for the box.
+    txtDescription->setTabStopDistance(
+        txtDescription->fontMetrics().horizontalAdvance(QStringLiteral("    ")));
     QPalette textColours = txtDescription->palette();
     textColours.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
     txtDescription->setPalette(textColours);
@@ -149,7 +151,7 @@ QString frmAbout::DescriptionText()
         QStringLiteral("Credits"),
         QStringLiteral("======="),
         tab + QStringLiteral("Course design: the Ostrana team"),
-        tab + QStringLiteral("with teachers of Gujarati to young children"),
+        tab + QStringLiteral("with teachers of young children"),
         QString(),
         tab + QStringLiteral("Programming: the Ostrana team"),
         tab + QStringLiteral("software group, dev.example.org"),
@@ -157,15 +159,15 @@ QString frmAbout::DescriptionText()
         tab + QStringLiteral("Graphic design: the Ostrana art group"),
         QString(),
         tab + QStringLiteral("Testing: the Ostrana team"),
-        tab + QStringLiteral("with young learners, their parents and teachers"),
+        tab + QStringLiteral("with young learners and parents"),
         QString(),
         tab + QStringLiteral("Project management: the Ostrana team"),
         tab + QStringLiteral("projects@example.org"),
         QString(),
         tab + QStringLiteral("Sound production: the Ostrana sound group"),
-        tab + QStringLiteral("letters, words and numbers spoken in Gujarati"),
+        tab + QStringLiteral("the Gujarati letters and words"),
         QString(),
-        tab + QStringLiteral("Recorded at the Ostrana Sound Studio, studio.example.org"),
+        tab + QStringLiteral("Recorded at the Ostrana Sound Studio"),
         QString(),
         QStringLiteral("Kelvo was produced by the Ostrana team for children and beginners "
                        "who want to read and write the Gujarati script. We would like to hear "

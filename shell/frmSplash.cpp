@@ -2,6 +2,7 @@
 
 #include "platform/core/Paths.h"
 #include "platform/forms/CenterForm.h"
+#include "platform/forms/Forms.h"
 #include "platform/forms/Screen.h"
 #include "resources/Icons.h"
 #include "shell/SplashPicture.h"
@@ -20,10 +21,16 @@ constexpr int LargestKnownScreen = 5;
 constexpr int OtherScreenHeight = 9960;
 constexpr int OtherScreenWidth = 7800;
 
-// Loads the main window, hidden; it lives until the program ends.
+// Loads the main window, hidden. Nobody holds it: it lives until the program
+// ends, and one that is loaded already is left as it is.
 void loadMainWindow()
 {
-    (new frmMain)->Load();
+    auto *mainWindow = forms::Forms::find<frmMain>(QStringLiteral("frmMain"));
+    if (mainWindow == nullptr) {
+        mainWindow = new frmMain;
+        mainWindow->setDeleteOnUnload(true);
+    }
+    mainWindow->Load();
 }
 
 int roundedTwips(float twips)

@@ -11,6 +11,7 @@
 #include "tests/shell/UsersDatabase.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalWatchdog.h"
+#include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TitleBarClose.h"
 #include "tests/support/WhenModal.h"
 
@@ -86,6 +87,14 @@ TEST_F(Login, IsLaidOutAsDesigned)
     EXPECT_EQ(login.lblLabels[1]->text(), QStringLiteral("&Password:"));
     EXPECT_EQ(login.lblLabels[1]->buddy(), login.txtPassword);
     EXPECT_TRUE(login.cmdOK->isDefault());
+}
+
+TEST_F(Login, LoadsCentredOnTheScreen)
+{
+    ScreenSizeDouble screen(1024, 768);
+    frmLogin centred;
+    centred.Load();
+    EXPECT_EQ(centred.pos(), QPoint((1024 - 342) / 2, (768 - 106) / 2));
 }
 
 TEST_F(Login, BoxesLimitTheirTextAndThePasswordShowsAStarForEachCharacter)
