@@ -3,6 +3,7 @@
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
 #include "platform/core/Paths.h"
+#include "platform/services/ProgramEnd.h"
 #include "shell/MultiLineText.h"
 #include "shell/TracingBox.h"
 #include "shell/frmMain.h"
@@ -17,6 +18,8 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <cstdlib>
 
 namespace {
 
@@ -139,6 +142,21 @@ TEST_F(InformationScreen, ClosingTheWindowOnTheInformationScreenEndsTheProgram)
     // The users database was closed on the way out.
     EXPECT_EQ(modMain::gRsUsers, nullptr);
     EXPECT_EQ(modMain::gConn, nullptr);
+}
+
+using InformationScreenDeathTest = MainWindowFixture;
+
+TEST_F(InformationScreenDeathTest, ClosingTheWindowEndsTheProcessForReal)
+{
+    frmMain form;
+    form.Show();
+    EXPECT_EXIT(
+        {
+            services::setProgramEndHandler({});
+            closeFromTitleBar(form);
+            std::abort(); // not reached: the close ended the process with code 0
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(InformationScreen, ClosingTheWindowDuringALessonReturnsToTheInformationScreen)
