@@ -5,12 +5,11 @@
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
 #include "platform/core/Paths.h"
-#include "platform/core/RuntimeError.h"
 #include "platform/forms/CenterForm.h"
+#include "shell/Guarded.h"
 #include "shell/MultiLineText.h"
 #include "shell/TracingBox.h"
 #include "shell/frmMain.h"
-#include "shell/modErrors.h"
 #include "shell/modMain.h"
 
 #include <QMenu>
@@ -18,16 +17,6 @@
 namespace {
 
 constexpr quint32 InfoBackColor = 0xC0E0FF;
-
-// An error ends the step it happened in; its report waits in the pending message.
-template <typename Steps> void guarded(Steps &&steps)
-{
-    try {
-        steps();
-    } catch (const platform::RuntimeError &error) {
-        modErrors::gErrMsg = modErrors::ErrorReport(error);
-    }
-}
 
 void showAnimation(controls::AniGif &animation, const QString &storedPath)
 {

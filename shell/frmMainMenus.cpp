@@ -1,9 +1,9 @@
 // The main window's menu bar, the rule that enables its items by the stored
 // level, and the File-menu exit and the Help menu.
-#include "platform/core/RuntimeError.h"
+#include "platform/services/MessageBoxStyle.h"
+#include "shell/Guarded.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
-#include "shell/modErrors.h"
 #include "shell/modMain.h"
 
 #include <QMenu>
@@ -12,8 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int NoIcon = 0; // OK button only
 
 QString feedbackNotice()
 {
@@ -29,17 +27,6 @@ QString updatesNotice()
     return QStringLiteral(
         "Updates of this course are published on our web site, www.example.org.\r\n\r\n"
         "Choose \"Downloads\" in the menu of the site to find the latest version.");
-}
-
-// Runs a menu handler that keeps its errors to itself: the report waits in
-// the pending message and nothing is shown.
-template <typename Handler> void guarded(Handler &&handler)
-{
-    try {
-        handler();
-    } catch (const platform::RuntimeError &error) {
-        modErrors::gErrMsg = modErrors::ErrorReport(error);
-    }
 }
 
 } // namespace
@@ -163,10 +150,10 @@ void frmMain::mnuHelpItem_Click(int Index)
     guarded([this, Index] {
         switch (Index) {
         case 0:
-            modMain::ShowMessageBox(this, feedbackNotice(), NoIcon);
+            modMain::ShowMessageBox(this, feedbackNotice(), services::MessageBoxStyle::OkOnly);
             break;
         case 1:
-            modMain::ShowMessageBox(this, updatesNotice(), NoIcon);
+            modMain::ShowMessageBox(this, updatesNotice(), services::MessageBoxStyle::OkOnly);
             break;
         case 2: {
             frmAbout about;
