@@ -1,0 +1,149 @@
+// The program as a learner starts it, under the offscreen platform: the time
+// from starting the process until the login dialog shows (goal: under 150 ms),
+// and the resident memory once the main window is up (goal: under 100 MB).
+// The program runs from a copy of its program folder with a users database of
+// its own; a probe in the program (OSTRANA_STARTUP_PROBE) reports and ends it.
+
+#include "course/schema/Create.h"
+#include "course/schema/Writer.h"
+#include "shell/PasswordHash.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+const QString ProbeUser = QStringLiteral("bench");
+const QString ProbePassword = QStringLiteral("start-up");
+
+// A copy of the built program folder (the media the content tool made, when
+// it is there), with a users database holding one learner.
+class ProgramFolder
+{
+public:
+    ProgramFolder()
+    {
+        if (!m_dir.isValid())
+            throw std::runtime_error("no temporary folder");
+        const QFileInfo executable(QStringLiteral(OSTRANA_EXECUTABLE));
+        const QDir built = executable.absoluteDir();
+        QDirIterator files(built.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString source = files.next();
+            const QString relative = built.relativeFilePath(source);
+            if (relative.compare(QStringLiteral("Kelvo.kdt"), Qt::CaseInsensitive) == 0)
+                continue;
+            const QString target = m_dir.filePath(relative);
+            QDir().mkpath(QFileInfo(target).absolutePath());
+            QFile::copy(source, target);
+        }
+        QFile::setPermissions(program(), QFile::permissions(executable.filePath()));
+        const QString users = m_dir.filePath(QStringLiteral("Kelvo.kdt"));
+        schema::createUsersDatabase(users);
+        schema::Writer(users).addUser(ProbeUser, passwords::hash(ProbePassword), 1);
+    }
+
+    QString program() const { return m_dir.filePath(QFileInfo(OSTRANA_EXECUTABLE).fileName()); }
+
+    // Runs the program until its probe reports; returns the report and the
+    // time it took in seconds.
+    QByteArray run(const QByteArray &mode, double *seconds) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("OSTRANA_STARTUP_PROBE"), QString::fromLatin1(mode));
+        environment.insert(QStringLiteral("OSTRANA_PROBE_USER"), ProbeUser);
+        environment.insert(QStringLiteral("OSTRANA_PROBE_PASSWORD"), ProbePassword);
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::SeparateChannels);
+        QElapsedTimer clock;
+        clock.start();
+        process.start(program(), {});
+        QByteArray line;
+        while (!line.contains('\n') && process.waitForReadyRead(10000))
+            line += process.readAllStandardOutput();
+        *seconds = double(clock.nsecsElapsed()) / 1e9;
+        process.waitForFinished(10000);
+        if (!line.contains('\n'))
+            throw std::runtime_error("the program did not report: " +
+                                     process.readAllStandardError().toStdString());
+        return line.trimmed();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+const ProgramFolder &programFolder()
+{
+    static const ProgramFolder folder;
+    return folder;
+}
+
+void ProcessStartToLoginShown(benchmark::State &state)
+{
+    double seconds = 0;
+    programFolder().run("login", &seconds); // warms the caches
+    for (auto _ : state) {
+        const QByteArray report = programFolder().run("login", &seconds);
+        if (report != "login-shown") {
+            state.SkipWithError(report.constData());
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+BENCHMARK(ProcessStartToLoginShown)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+
+void ResidentMemoryWithMainWindowShown(benchmark::State &state)
+{
+    double seconds = 0;
+    double megabytes = 0;
+    for (auto _ : state) {
+        const QByteArray report = programFolder().run("main", &seconds);
+        const QByteArray prefix = "main-shown rss-kb=";
+        if (!report.startsWith(prefix)) {
+            state.SkipWithError(report.constData());
+            return;
+        }
+        megabytes = report.mid(prefix.size()).toDouble() / 1024.0;
+        state.SetIterationTime(seconds);
+    }
+    state.counters["resident_MB"] = megabytes;
+}
+BENCHMARK(ResidentMemoryWithMainWindowShown)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    std::puts("Goals: ProcessStartToLoginShown median under 150 ms; "
+              "resident_MB median under 100.");
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/core/RuntimeError.h"
+#include "shell/modErrors.h"
+
+// Runs a guarded procedure: a run-time error ends it at the step where it
+// happened, and its report waits in the pending message; nothing is shown.
+template <typename Steps> void guarded(Steps &&steps)
+{
+    try {
+        steps();
+    } catch (const platform::RuntimeError &error) {
+        modErrors::gErrMsg = modErrors::ErrorReport(error);
+    }
+}

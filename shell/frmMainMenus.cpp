@@ -1,0 +1,169 @@
+// The main window's menu bar, the rule that enables its items by the stored
+// level, and the File-menu exit and the Help menu.
+#include "platform/services/MessageBoxStyle.h"
+#include "shell/Guarded.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMain.h"
+#include "shell/modMain.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+
+namespace {
+
+QString feedbackNotice()
+{
+    return QStringLiteral(
+        "We would like to hear what you think of this course, what you liked and what "
+        "we could make better.\r\n\r\n"
+        "Please write to the course co-ordinator at course@example.org, or to the "
+        "technical team at support@example.org.");
+}
+
+QString updatesNotice()
+{
+    return QStringLiteral(
+        "Updates of this course are published on our web site, www.example.org.\r\n\r\n"
+        "Choose \"Downloads\" in the menu of the site to find the latest version.");
+}
+
+} // namespace
+
+QAction *frmMain::addExerciseItem(QMenu *menu, const QString &caption)
+{
+    QAction *item = menu->addAction(caption);
+    item->setEnabled(false);
+    return item;
+}
+
+void frmMain::createMenus()
+{
+    menuBar = new QMenuBar(this);
+
+    mnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    mnuFileExercise1 = mnuFile->addMenu(QStringLiteral("Exercise &1 - Alphabet"));
+    for (int i = 0; i < int(mnuFileExercise1Item.size()); ++i)
+        mnuFileExercise1Item[i] =
+            addExerciseItem(mnuFileExercise1, QStringLiteral("Level %1").arg(i + 1));
+    mnuFileExercise2 = addExerciseItem(mnuFile, QStringLiteral("Exercise &2 - Listening"));
+    mnuFileExercise3 = addExerciseItem(mnuFile, QStringLiteral("Exercise &3 - Spelling"));
+    mnuFileExercise4 = addExerciseItem(mnuFile, QStringLiteral("Exercise &4 - Vowles"));
+    mnuFileExercise5 = addExerciseItem(mnuFile, QStringLiteral("Exercise &5 - Listening Vowles"));
+    mnuFileExercise6 = addExerciseItem(mnuFile, QStringLiteral("Exercise &6 - Full Alphabets"));
+
+    mnuFileExercise7 = mnuFile->addMenu(QStringLiteral("Exercise &7 - Numbers"));
+    mnuFileExercise7->menuAction()->setEnabled(false);
+    const QStringList numbers = {
+        QStringLiteral("Level 1 (1-10)"),  QStringLiteral("Level 2 (1-20)"),
+        QStringLiteral("Level 3 (21-40)"), QStringLiteral("Level 4 (41-60)"),
+        QStringLiteral("Level 5 (61-80)"), QStringLiteral("Level 6 (81-100)"),
+        QStringLiteral("Level 7 (1-100)"),
+    };
+    for (int i = 0; i < int(mnuFileExercise7Item.size()); ++i)
+        mnuFileExercise7Item[i] = addExerciseItem(mnuFileExercise7, numbers[i]);
+
+    mnuFileExercise8 = mnuFile->addMenu(QStringLiteral("Exercise &8 - Maths"));
+    mnuFileExercise8->menuAction()->setEnabled(false);
+    const QStringList maths = {
+        QStringLiteral("Level 1 (Plus)"),
+        QStringLiteral("Level 2 (Minus)"),
+        QStringLiteral("Level 3 (Mulitplication)"),
+        QStringLiteral("Level 4 (Division)"),
+        QStringLiteral("Level 5 (All)"),
+    };
+    for (int i = 0; i < int(mnuFileExercise8Item.size()); ++i)
+        mnuFileExercise8Item[i] = addExerciseItem(mnuFileExercise8, maths[i]);
+
+    mnuFileItem[1] = mnuFile->addSeparator();
+    mnuFileItem[2] = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuFileItem[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(mnuFileItem[2], &QAction::triggered, this, [this] { mnuFileItem_Click(2); });
+
+    // Part of the window's design but never shown, so its items cannot be chosen.
+    mnuLevel = menuBar->addMenu(QStringLiteral("&Levels"));
+    for (int i = 0; i < int(mnuLevelItem.size()); ++i)
+        mnuLevelItem[i] = mnuLevel->addAction(QStringLiteral("Level %1").arg(i + 1));
+    mnuLevel->menuAction()->setVisible(false);
+
+    mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
+    mnuHelpItem[0] = mnuHelp->addAction(QStringLiteral("&Send Feedback"));
+    mnuHelpItem[1] = mnuHelp->addAction(QStringLiteral("Check for Updates"));
+    mnuHelpItem[2] = mnuHelp->addAction(QStringLiteral("&About"));
+    mnuHelpItem[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    for (int i = 0; i < int(mnuHelpItem.size()); ++i)
+        connect(mnuHelpItem[i], &QAction::triggered, this, [this, i] { mnuHelpItem_Click(i); });
+}
+
+void frmMain::EnableDisableMenus(bool vblnEnableDisable)
+{
+    const bool flag = vblnEnableDisable;
+    int stored = modMain::GetUserLevel(modMain::gUserName, true);
+    if (stored < 1)
+        return;
+    // A learner who has passed the last level keeps the whole course open
+    // to practise.
+    stored = std::min(stored, 25);
+
+    if (stored <= 8) {
+        SetLevelItems(stored, flag);
+        return;
+    }
+    SetLevelItems(8, flag);
+    QAction *const singles[] = {mnuFileExercise2, mnuFileExercise3, mnuFileExercise4,
+                                mnuFileExercise5, mnuFileExercise6};
+    for (int level = 9; level <= std::min(stored, 13); ++level)
+        singles[level - 9]->setEnabled(flag);
+    if (stored < 14)
+        return;
+
+    mnuFileExercise7->menuAction()->setEnabled(flag);
+    const int lastNumbers = std::min(stored, 20) - 14;
+    for (int i = 0; i <= lastNumbers; ++i)
+        mnuFileExercise7Item[i]->setEnabled(flag);
+    if (stored < 21)
+        return;
+
+    mnuFileExercise8->menuAction()->setEnabled(flag);
+    for (int i = 0; i <= stored - 21; ++i)
+        mnuFileExercise8Item[i]->setEnabled(flag);
+}
+
+void frmMain::SetLevelItems(int count, bool flag)
+{
+    const int last = std::min(count, int(mnuFileExercise1Item.size()));
+    for (int i = 0; i < last; ++i)
+        mnuFileExercise1Item[i]->setEnabled(flag);
+}
+
+void frmMain::mnuFileItem_Click(int Index)
+{
+    guarded([Index] {
+        if (Index == 2)
+            modMain::CloseDatabaseAndEnd();
+    });
+}
+
+void frmMain::mnuHelpItem_Click(int Index)
+{
+    guarded([this, Index] {
+        switch (Index) {
+        case 0:
+            modMain::ShowMessageBox(this, feedbackNotice(), services::MessageBoxStyle::OkOnly);
+            break;
+        case 1:
+            modMain::ShowMessageBox(this, updatesNotice(), services::MessageBoxStyle::OkOnly);
+            break;
+        case 2: {
+            frmAbout about;
+            about.Load();
+            about.Show(true);
+            about.Unload();
+            break;
+        }
+        default:
+            break;
+        }
+    });
+}

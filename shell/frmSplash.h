@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/core/TwipsGeometry.h"
+#include "platform/forms/Form.h"
+
+#include <QLabel>
+#include <QSize>
+
+#include <functional>
+
+// The picture that stands on screen while the program starts and the login
+// dialog is open. Loading it sizes and centres it and loads the main window,
+// so that the main window is ready before anything shows.
+class frmSplash final : public forms::Form
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmSplash)
+
+public:
+    using Image = platform::TwipsGeometry<QLabel>;
+
+    explicit frmSplash(QWidget *parent = nullptr);
+    ~frmSplash() override;
+
+    // Loads the main window (without showing it). Set before Load() to put
+    // something else in its place.
+    std::function<void()> LoadMainWindow;
+
+    Image *imgSplash;
+
+    // The window's outer size in twips (width, height) for a screen-size code
+    // and a screen size in twips.
+    static QSize splashSizeFor(int screenCode, int screenWidth, int screenHeight);
+
+    // The picture the splash shows: "\Animation\splash.png" of the program
+    // folder when there is one, else one drawn for the given size in pixels.
+    static QPixmap splashPicture(const QSize &size);
+
+protected:
+    void Form_Load() override;
+
+private:
+    void SizeSplashToScreen();
+};

@@ -1,0 +1,219 @@
+#include "platform/controls/SSPanel.h"
+#include "platform/controls/SoundPlayer.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/db/Variant.h"
+#include "platform/forms/Forms.h"
+#include "shell/PasswordBox.h"
+#include "shell/frmLogin.h"
+#include "shell/frmMain.h"
+#include "shell/frmNewUser.h"
+#include "shell/modMain.h"
+#include "tests/support/FakeSoundBackend.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ModalWatchdog.h"
+#include "tests/support/ProgramEndCatcher.h"
+#include "tests/support/ScreenSizeDouble.h"
+#include "tests/support/TempProgramFolder.h"
+#include "tests/support/WhenModal.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+frmMain *mainWindow()
+{
+    return forms::Forms::find<frmMain>(QStringLiteral("frmMain"));
+}
+
+bool isLoaded(const char *formName)
+{
+    return forms::Forms::find(QString::fromLatin1(formName)) != nullptr;
+}
+
+// The start-up with a program folder of its own: a users database without
+// users, the start-up sound, and sounds that end when the test says.
+class StartUp : public ::testing::Test
+{
+protected:
+    StartUp()
+    {
+        modMain::resetForTests();
+        folder.addFile(QStringLiteral("sounds/ohm.mp3"));
+    }
+
+    ~StartUp() override
+    {
+        // The main window outlives Main, as in the program.
+        delete mainWindow();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        modMain::resetForTests();
+    }
+
+    TempProgramFolder folder;
+    std::unique_ptr<FakeSoundBackend::Installation> sounds = FakeSoundBackend::install();
+    ScreenSizeDouble screen{1024, 768};
+    ModalWatchdog watchdog{20000};
+};
+
+TEST_F(StartUp, ANewLearnerLogsInAndTheInformationScreenShows)
+{
+    MessageBoxScript noBoxes;
+    bool splashUpDuringLogin = false;
+    bool mainHiddenDuringLogin = false;
+    int introPlaysDuringLogin = 0;
+    std::unique_ptr<WhenModal> newUserDialog;
+
+    WhenModal login([&](QWidget *modal) {
+        auto *dialog = qobject_cast<frmLogin *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        splashUpDuringLogin = forms::Forms::find(QStringLiteral("frmSplash"))->isVisible();
+        mainHiddenDuringLogin = mainWindow() != nullptr && !mainWindow()->isVisible();
+
+        // The start-up sound keeps looping while the login waits.
+        FakeSoundBackend *intro = FakeSoundBackend::of(*mainWindow()->IntroSound);
+        intro->finish();
+        QTRY_COMPARE_WITH_TIMEOUT(intro->playCount(), 2, 2000);
+        introPlaysDuringLogin = intro->playCount();
+
+        newUserDialog = std::make_unique<WhenModal>([](QWidget *next) {
+            auto *create = qobject_cast<frmNewUser *>(next);
+            ASSERT_NE(create, nullptr);
+            QTest::keyClicks(create->txtUserName, QStringLiteral("Meera"));
+            QTest::keyClicks(create->txtPassword, QStringLiteral("mango7"));
+            QTest::mouseClick(create->cmdOK, Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog->cmdNew, Qt::LeftButton);
+        ASSERT_EQ(dialog->txtUserName->text(), QStringLiteral("Meera"));
+        QTest::keyClicks(dialog->txtPassword, QStringLiteral("mango7"));
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+    });
+
+    modMain::Main();
+
+    ASSERT_TRUE(login.done());
+    EXPECT_FALSE(watchdog.fired());
+    EXPECT_TRUE(splashUpDuringLogin);
+    EXPECT_TRUE(mainHiddenDuringLogin);
+    EXPECT_EQ(introPlaysDuringLogin, 2);
+
+    // The login and the splash are gone; the main window is up on its
+    // information screen.
+    EXPECT_FALSE(isLoaded("frmLogin"));
+    EXPECT_FALSE(isLoaded("frmSplash"));
+    frmMain *main = mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(main->isModal());
+    EXPECT_EQ(main->Caption(), QStringLiteral("Ostrana"));
+    EXPECT_TRUE(main->ssPnlInfo->isVisible());
+    EXPECT_TRUE(main->mnuFile->menuAction()->isVisible());
+    EXPECT_TRUE(main->pnl3dLetter->isHidden());
+
+    // The learner, stored at level 1, with the alphabet's first level open.
+    EXPECT_EQ(modMain::gUserName, QStringLiteral("Meera"));
+    EXPECT_EQ(modMain::gLevel, 0);
+    EXPECT_TRUE(modMain::gLevelDbPath.endsWith(QStringLiteral("level1.kdt")));
+    EXPECT_TRUE(main->mnuFileExercise1Item[0]->isEnabled());
+    EXPECT_FALSE(main->mnuFileExercise1Item[1]->isEnabled());
+
+    db::Connection connection;
+    connection.Open(QStringLiteral("Data Source=") + folder.usersDatabase() + QStringLiteral(";"));
+    db::Recordset users;
+    users.Open(QStringLiteral("select * from UserDetails"), connection, 3, 3);
+    ASSERT_EQ(users.RecordCount(), 1);
+    users.MoveFirst();
+    EXPECT_EQ(users.Field(QStringLiteral("UserName")).toString(), QStringLiteral("Meera"));
+    EXPECT_EQ(users.Field(QStringLiteral("LevelAt")).toInteger(), 1);
+    const QDateTime updated = users.Field(QStringLiteral("LastUpdated")).toDateTime();
+    EXPECT_LE(qAbs(updated.secsTo(QDateTime::currentDateTime())), 60);
+    users.Close();
+    connection.Close();
+
+    // The start-up sound: hidden, from the program folder, looping on.
+    EXPECT_FALSE(main->IntroSound->Visible());
+    FakeSoundBackend *intro = FakeSoundBackend::of(*main->IntroSound);
+    EXPECT_TRUE(intro->openFile().endsWith(QStringLiteral("sounds/ohm.mp3")));
+    intro->finish();
+    QTRY_COMPARE_WITH_TIMEOUT(intro->playCount(), 3, 2000);
+    EXPECT_TRUE(intro->isPlaying());
+}
+
+TEST_F(StartUp, TheNameIsTakenAsTypedWithoutTrimming)
+{
+    MessageBoxScript noBoxes;
+    modMain::gDbPath = folder.usersDatabase();
+    modMain::OpenUserDatabase();
+    ASSERT_EQ(modMain::AddUser(QStringLiteral(" Ravi "), QStringLiteral("pw")), -1);
+    modMain::resetForTests();
+
+    WhenModal login([](QWidget *modal) {
+        auto *dialog = qobject_cast<frmLogin *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClicks(dialog->txtUserName, QStringLiteral(" ravi "));
+        QTest::keyClicks(dialog->txtPassword, QStringLiteral("pw"));
+        QTest::keyClick(dialog->txtPassword, Qt::Key_Return);
+    });
+    modMain::Main();
+    ASSERT_TRUE(login.done());
+    EXPECT_EQ(modMain::gUserName, QStringLiteral(" ravi "));
+    ASSERT_NE(mainWindow(), nullptr);
+    EXPECT_TRUE(mainWindow()->isVisible());
+}
+
+TEST_F(StartUp, CancellingTheLoginEndsTheProgramAfterUnloadingLoginAndSplash)
+{
+    MessageBoxScript noBoxes;
+    ProgramEndCatcher end;
+    WhenModal login([](QWidget *modal) {
+        auto *dialog = qobject_cast<frmLogin *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
+    });
+
+    EXPECT_THROW(modMain::Main(), ProgramEnded);
+
+    ASSERT_TRUE(login.done());
+    EXPECT_EQ(end.count(), 1);
+    EXPECT_FALSE(isLoaded("frmLogin"));
+    EXPECT_FALSE(isLoaded("frmSplash"));
+    // No user state was set, and the users database was closed.
+    EXPECT_TRUE(modMain::gUserName.isEmpty());
+    EXPECT_TRUE(modMain::gLevelDbPath.isEmpty());
+    EXPECT_EQ(modMain::gConn, nullptr);
+    EXPECT_EQ(modMain::gRsUsers, nullptr);
+    ASSERT_NE(mainWindow(), nullptr);
+    EXPECT_FALSE(mainWindow()->isVisible());
+}
+
+TEST_F(StartUp, OnAn800x600ScreenTheMainWindowComesUpCompact)
+{
+    screen.setSize(800, 600);
+    MessageBoxScript noBoxes;
+    modMain::gDbPath = folder.usersDatabase();
+    modMain::OpenUserDatabase();
+    ASSERT_EQ(modMain::AddUser(QStringLiteral("Asha"), QStringLiteral("pw")), -1);
+    modMain::resetForTests();
+
+    WhenModal login([](QWidget *modal) {
+        auto *dialog = qobject_cast<frmLogin *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClicks(dialog->txtUserName, QStringLiteral("Asha"));
+        QTest::keyClicks(dialog->txtPassword, QStringLiteral("pw"));
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+    });
+    modMain::Main();
+    ASSERT_TRUE(login.done());
+    frmMain *main = mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->formHeight(), 8550);
+    EXPECT_EQ(main->ssPnlInfo->Height(), 7920);
+}
+
+} // namespace
