@@ -103,6 +103,12 @@ public:
     QMenu *mnuHelp = nullptr;
     std::array<QAction *, 3> mnuHelpItem{};
 
+    // Menus.
+    // The longest a menu choice waits for the start-up sound to end.
+    void setIntroWaitLimit(int milliseconds) { mintIntroWaitLimit = milliseconds; }
+    // True while a choice waits for the start-up sound.
+    bool waiting() const { return mblnWaiting; }
+
     bool playDone() const { return mblnPlayDone; }
     int formHeight() const { return mintFormHeight; }
     std::array<TracingBox *, 6> pictureBoxes() const;
@@ -125,11 +131,25 @@ private:
     void SetLevelItems(int count, bool flag);
 
     void IntroSound_PlayFinished();
+
+    // Menus.
+    enum class OwnLevel
+    {
+        Equal,  // the stored level is the chosen one
+        AtMost, // the stored level is at most the chosen one
+    };
+    void beginExercise(int level, OwnLevel ownLevel, bool hides);
+    void WaitForIntroEnd();
+    void mnuFileExercise1Item_Click(int Index);
+    void mnuFileExercise4_Click();
+    void mnuFileExercise7Item_Click(int Index);
     void mnuFileItem_Click(int Index);
     void mnuHelpItem_Click(int Index);
 
     bool mblnPlayDone = false;
     bool mblnWaiting = false;
     int mintFormHeight = 0;
+    // A start-up sound plays for some seconds; past this it is given up.
+    int mintIntroWaitLimit = 15000;
     QWidget *m_client = nullptr;
 };

@@ -1,5 +1,6 @@
 // The main window's menu bar, the rule that enables its items by the stored
-// level, and the File-menu exit and the Help menu.
+// level, the exercise choices with the practice level, and the File-menu exit
+// and the Help menu.
 #include "platform/services/MessageBoxStyle.h"
 #include "shell/Guarded.h"
 #include "shell/frmAbout.h"
@@ -29,6 +30,18 @@ QString updatesNotice()
         "Choose \"Downloads\" in the menu of the site to find the latest version.");
 }
 
+// A shortcut works only while its menu can be opened: neither while a choice
+// waits for the start-up sound (the menus are disabled) nor in a lesson (they
+// are hidden), so no second choice can start inside the first.
+void followMenu(QAction *item, QMenu *menu)
+{
+    const QKeySequence keys = item->shortcut();
+    QObject::connect(menu->menuAction(), &QAction::changed, item, [item, menu, keys] {
+        const QAction *title = menu->menuAction();
+        item->setShortcut(title->isVisible() && title->isEnabled() ? keys : QKeySequence());
+    });
+}
+
 } // namespace
 
 QAction *frmMain::addExerciseItem(QMenu *menu, const QString &caption)
@@ -44,12 +57,17 @@ void frmMain::createMenus()
 
     mnuFile = menuBar->addMenu(QStringLiteral("&File"));
     mnuFileExercise1 = mnuFile->addMenu(QStringLiteral("Exercise &1 - Alphabet"));
-    for (int i = 0; i < int(mnuFileExercise1Item.size()); ++i)
+    for (int i = 0; i < int(mnuFileExercise1Item.size()); ++i) {
         mnuFileExercise1Item[i] =
             addExerciseItem(mnuFileExercise1, QStringLiteral("Level %1").arg(i + 1));
+        connect(mnuFileExercise1Item[i], &QAction::triggered, this,
+                [this, i] { guarded([this, i] { mnuFileExercise1Item_Click(i); }); });
+    }
     mnuFileExercise2 = addExerciseItem(mnuFile, QStringLiteral("Exercise &2 - Listening"));
     mnuFileExercise3 = addExerciseItem(mnuFile, QStringLiteral("Exercise &3 - Spelling"));
     mnuFileExercise4 = addExerciseItem(mnuFile, QStringLiteral("Exercise &4 - Vowles"));
+    connect(mnuFileExercise4, &QAction::triggered, this,
+            [this] { guarded([this] { mnuFileExercise4_Click(); }); });
     mnuFileExercise5 = addExerciseItem(mnuFile, QStringLiteral("Exercise &5 - Listening Vowles"));
     mnuFileExercise6 = addExerciseItem(mnuFile, QStringLiteral("Exercise &6 - Full Alphabets"));
 
@@ -63,6 +81,10 @@ void frmMain::createMenus()
     };
     for (int i = 0; i < int(mnuFileExercise7Item.size()); ++i)
         mnuFileExercise7Item[i] = addExerciseItem(mnuFileExercise7, numbers[i]);
+    // Only the first numbers level is a letter lesson; the others run their
+    // exercise through the level dispatcher.
+    connect(mnuFileExercise7Item[0], &QAction::triggered, this,
+            [this] { guarded([this] { mnuFileExercise7Item_Click(0); }); });
 
     mnuFileExercise8 = mnuFile->addMenu(QStringLiteral("Exercise &8 - Maths"));
     mnuFileExercise8->menuAction()->setEnabled(false);
@@ -80,8 +102,10 @@ void frmMain::createMenus()
     mnuFileItem[2] = mnuFile->addAction(QStringLiteral("E&xit"));
     mnuFileItem[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(mnuFileItem[2], &QAction::triggered, this, [this] { mnuFileItem_Click(2); });
+    followMenu(mnuFileItem[2], mnuFile);
 
-    // Part of the window's design but never shown, so its items cannot be chosen.
+    // Part of the window's design but never shown and without shortcuts, so its
+    // items cannot be chosen: nothing is connected to them.
     mnuLevel = menuBar->addMenu(QStringLiteral("&Levels"));
     for (int i = 0; i < int(mnuLevelItem.size()); ++i)
         mnuLevelItem[i] = mnuLevel->addAction(QStringLiteral("Level %1").arg(i + 1));
@@ -92,6 +116,7 @@ void frmMain::createMenus()
     mnuHelpItem[1] = mnuHelp->addAction(QStringLiteral("Check for Updates"));
     mnuHelpItem[2] = mnuHelp->addAction(QStringLiteral("&About"));
     mnuHelpItem[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    followMenu(mnuHelpItem[2], mnuHelp);
     for (int i = 0; i < int(mnuHelpItem.size()); ++i)
         connect(mnuHelpItem[i], &QAction::triggered, this, [this, i] { mnuHelpItem_Click(i); });
 }
@@ -135,6 +160,45 @@ void frmMain::SetLevelItems(int count, bool flag)
     const int last = std::min(count, int(mnuFileExercise1Item.size()));
     for (int i = 0; i < last; ++i)
         mnuFileExercise1Item[i]->setEnabled(flag);
+}
+
+// The start shared by every exercise choice. The practice level is set only
+// when the learner goes back below the stored level; either way the level
+// database is the chosen level's.
+void frmMain::beginExercise(int level, OwnLevel ownLevel, bool hides)
+{
+    modMain::gLevel = 0;
+    WaitForIntroEnd();
+    if (hides)
+        Hide();
+    const int stored = modMain::GetUserLevel(modMain::gUserName, true);
+    const bool own = ownLevel == OwnLevel::Equal ? stored == level : stored <= level;
+    if (own) {
+        modMain::SetLevel(-1);
+    } else {
+        modMain::gLevel = level;
+        modMain::SetLevel(level);
+    }
+}
+
+void frmMain::mnuFileExercise1Item_Click(int Index)
+{
+    beginExercise(Index + 1, OwnLevel::Equal, false);
+    RunLevel();
+}
+
+void frmMain::mnuFileExercise4_Click()
+{
+    beginExercise(11, OwnLevel::Equal, false);
+    RunLevel();
+}
+
+void frmMain::mnuFileExercise7Item_Click(int Index)
+{
+    if (Index != 0)
+        return; // levels 15 to 20 are not connected until the dispatcher exists
+    beginExercise(14, OwnLevel::Equal, false);
+    RunLevel();
 }
 
 void frmMain::mnuFileItem_Click(int Index)
