@@ -94,23 +94,15 @@ void TracingBox::Cls()
     update();
 }
 
-// Kept in proportion and centred, so a picture made for the designed box
-// still fits the smaller boxes of the compact layout.
-QRect TracingBox::pictureRect() const
-{
-    if (m_picture.isNull())
-        return {};
-    const QSize fitted = m_picture.size().scaled(size(), Qt::KeepAspectRatio);
-    return QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
-}
-
 void TracingBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), platform::fromBgr(m_backColor));
     if (!m_picture.isNull()) {
+        // Stretched, so a picture made for the designed box fills the smaller
+        // boxes of the compact layout and the narrower second box alike.
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(pictureRect(), m_picture);
+        painter.drawPixmap(rect(), m_picture);
     }
     painter.drawImage(0, 0, m_strokes);
 }

@@ -7,8 +7,8 @@
 #include <QPointF>
 #include <QWidget>
 
-// A picture box of the letter lesson: a background colour, a picture drawn to
-// fit the box, and over it the learner's strokes, drawn with DrawWidth in
+// A picture box of the letter lesson: a background colour, a picture stretched
+// over the box, and over it the learner's strokes, drawn with DrawWidth in
 // ForeColor. Coordinates are in twips, as the box's mouse events report them.
 // The strokes stay until Cls or a new picture; they survive repaints and a
 // change of the box's size.
@@ -53,8 +53,6 @@ public:
 
     // The strokes alone, transparent where nothing is drawn.
     QImage strokes() const { return m_strokes; }
-    // Where the picture is drawn, in pixels.
-    QRect pictureRect() const;
 
 signals:
     // Button: the button pressed; X, Y in twips.
