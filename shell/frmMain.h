@@ -132,6 +132,8 @@ private:
     void SetLevelItems(int count, bool flag);
 
     void IntroSound_PlayFinished();
+    void mnuFileItem_Click(int Index);
+    void mnuHelpItem_Click(int Index);
 
     // The letter lesson.
     void connectLesson();
@@ -148,8 +150,6 @@ private:
     void ContinueStroke(TracingBox &box, float X, float Y, int Button);
     void stopLessonMedia();
     void endLessonWithoutTest();
-    void mnuFileItem_Click(int Index);
-    void mnuHelpItem_Click(int Index);
 
     bool mblnPlayDone = false;
     bool mblnWaiting = false;
