@@ -38,6 +38,13 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
+    // The letter lesson.
+    // The end of the letter's stroke animation: the still picture shows again.
+    void Animationletter_PlayFinished();
+    // Opens the lesson of the current level database at its first letter;
+    // neither shows nor hides the window.
+    void RunLevel();
+
     // Back to the information screen; neither shows nor hides the window.
     void MainScreen();
     // Enables the File-menu items that the user's stored level reaches.
@@ -145,6 +152,22 @@ private:
     void mnuFileExercise7Item_Click(int Index);
     void mnuFileItem_Click(int Index);
     void mnuHelpItem_Click(int Index);
+
+    // The letter lesson.
+    void connectLesson();
+    void ShowLetter();
+    void ImgLetter_Click();
+    void ImgLetter_MouseDown();
+    void ImgLetter_MouseUp();
+    void LetterSound_PlayFinished();
+    void PictureSoundA_PlayFinished();
+    void cmdNext_Click();
+    void cmdBack_Click();
+    void cmdClear_Click();
+    void StartStroke(TracingBox &box, float X, float Y);
+    void ContinueStroke(TracingBox &box, float X, float Y, int Button);
+    void stopLessonMedia();
+    void endLessonWithoutTest();
 
     bool mblnPlayDone = false;
     bool mblnWaiting = false;

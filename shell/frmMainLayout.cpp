@@ -193,6 +193,7 @@ void frmMain::createLesson(QWidget *client)
     cmdBack = makeButton(client, QStringLiteral("&Back"), 240, 1455, 0xC000C0);
     cmdClear = makeButton(client, QStringLiteral("&Clear"), 2760, 2055, 0xC00000);
     cmdNext = makeButton(client, QStringLiteral("&Next"), 5880, 1455, 0xC000C0);
+    connectLesson();
 }
 
 std::array<TracingBox *, 6> frmMain::pictureBoxes() const
