@@ -30,18 +30,6 @@ QString updatesNotice()
         "Choose \"Downloads\" in the menu of the site to find the latest version.");
 }
 
-// A shortcut works only while its menu can be opened: neither while a choice
-// waits for the start-up sound (the menus are disabled) nor in a lesson (they
-// are hidden), so no second choice can start inside the first.
-void followMenu(QAction *item, QMenu *menu)
-{
-    const QKeySequence keys = item->shortcut();
-    QObject::connect(menu->menuAction(), &QAction::changed, item, [item, menu, keys] {
-        const QAction *title = menu->menuAction();
-        item->setShortcut(title->isVisible() && title->isEnabled() ? keys : QKeySequence());
-    });
-}
-
 } // namespace
 
 QAction *frmMain::addExerciseItem(QMenu *menu, const QString &caption)
@@ -102,7 +90,6 @@ void frmMain::createMenus()
     mnuFileItem[2] = mnuFile->addAction(QStringLiteral("E&xit"));
     mnuFileItem[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(mnuFileItem[2], &QAction::triggered, this, [this] { mnuFileItem_Click(2); });
-    followMenu(mnuFileItem[2], mnuFile);
 
     // Part of the window's design but never shown and without shortcuts, so its
     // items cannot be chosen: nothing is connected to them.
@@ -116,7 +103,6 @@ void frmMain::createMenus()
     mnuHelpItem[1] = mnuHelp->addAction(QStringLiteral("Check for Updates"));
     mnuHelpItem[2] = mnuHelp->addAction(QStringLiteral("&About"));
     mnuHelpItem[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    followMenu(mnuHelpItem[2], mnuHelp);
     for (int i = 0; i < int(mnuHelpItem.size()); ++i)
         connect(mnuHelpItem[i], &QAction::triggered, this, [this, i] { mnuHelpItem_Click(i); });
 }

@@ -8,7 +8,6 @@
 #include "shell/frmMain.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QMenu>
 #include <QTimer>
 
@@ -30,17 +29,18 @@ void frmMain::WaitForIntroEnd()
     // A sound that no longer plays can report no end, and one whose end never
     // comes is given up at the limit; both count as ended, and stopping the
     // player drops any late end, which would otherwise start the loop again.
-    const QDeadlineTimer deadline(mintIntroWaitLimit);
-    QTimer wakeUp;
-    wakeUp.setSingleShot(true);
-    wakeUp.start(mintIntroWaitLimit);
+    // The limit is the timer's own timeout: it also wakes the loop, and a
+    // separate clock could find the limit not yet reached when it fires.
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.start(mintIntroWaitLimit);
     while (!mblnPlayDone) {
-        if (!IntroSound->isPlaying() || deadline.hasExpired()) {
+        if (!IntroSound->isPlaying() || !limit.isActive()) {
             IntroSound->Stop();
             mblnPlayDone = true;
             break;
         }
-        // Sleeps until an event comes; the timer above is one, at the limit.
+        // Sleeps until an event comes; the limit's timeout is one.
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     aniLoading->setVisible(false);
