@@ -1,0 +1,16 @@
+#pragma once
+
+#include "course/pictures/GifFrame.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace pictures {
+
+// Writes an animated GIF that loops for ever, through writeAside. All frames must have
+// the first frame's size. One palette serves every frame; after the first, each frame
+// stores only the rectangle that changed, which keeps slow animations small.
+void writeGif(const QString &path, const std::vector<GifFrame> &frames, int maxColours = 256);
+
+} // namespace pictures

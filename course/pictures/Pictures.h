@@ -1,0 +1,54 @@
+#pragma once
+
+// Everything the course shows that is drawn rather than recorded: letter pictures,
+// stroke and example animations, word strips, tracing guides and the fixed media.
+//
+// Every writer writes aside (path + ".part") and renames into place, so a reader never
+// sees half a file, and throws std::runtime_error naming the file when it fails. Output
+// is deterministic: the same arguments give byte-identical files. Sizes are in pixels.
+// Text is Unicode Gujarati, shaped and drawn in Noto Sans Gujarati. A QGuiApplication
+// must exist (fonts).
+//
+// Backgrounds: letter, tracing and example pictures are white cards; strips and hints
+// that sit on a window carry that window's own background colour at their edges.
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+
+namespace pictures {
+
+// The letter (or syllable, or vowel sign on its dotted circle) large and centred.
+void writeLetterPicture(const QString &text, const QString &pngPath, QSize size);
+
+// One pass: the letter's outline drawn progressively, then filled, then a short hold.
+// The file loops; the player decides how many passes it shows.
+void writeStrokeAnimation(const QString &text, const QString &gifPath, QSize size);
+
+// A light guide of the letter for the learner to draw over; variants 1..6 differ in the
+// guide's style (solid, outlined, dotted) and whether a green start dot is shown.
+void writeTracingPicture(const QString &text, int variant, const QString &pngPath, QSize size);
+
+// `count` copies of the emoji (1 for words, N for numerals), gently bobbing, looping.
+void writeExampleAnimation(const QString &emoji, int count, const QString &gifPath, QSize size);
+
+// The word in Gujarati with a colour sweep passing over it, looping.
+void writeWordStrip(const QString &word, const QString &gifPath, QSize size);
+
+// Fixed media, one file each.
+void writeLogo(const QString &gifPath);                                         // 81 x 97
+void writeClickHint(const QString &gifPath, QSize size);                        // pointing hand
+void writeLoading(const QString &gifPath);                                      // 121 x 15
+void writeInstruction(const QString &text, const QString &gifPath, QSize size); // text in motion
+void writeCongratulations(const QString &gifPath);                              // 320 x 200
+void writeSplash(const QString &pngPath);                                       // 417 x 465
+void writeInfoPicture(int index, const QString &pngPath);                       // 116 x 134, 1..3
+void writeSpeakerPicture(const QString &pngPath);                               // 32 x 32
+
+// The same hint and strip on the background of another window than the letter lesson's
+// (the information screen and the tests use colours::InfoWindow).
+void writeClickHint(const QString &gifPath, QSize size, const QColor &background);
+void writeInstruction(const QString &text, const QString &gifPath, QSize size,
+                      const QColor &background);
+
+} // namespace pictures
