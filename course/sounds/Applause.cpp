@@ -1,0 +1,92 @@
+#include "course/sounds/Applause.h"
+
+#include "course/sounds/Prng.h"
+#include "course/sounds/Shaping.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace sounds {
+
+namespace {
+
+constexpr int SampleRate = 22050;
+constexpr double Pi = 3.14159265358979323846;
+constexpr double ClapsPerSecond = 55.0; // a small room of clapping hands
+constexpr double ClapLength = 0.06;
+constexpr double Peak = 0.7;
+constexpr std::uint64_t Seed = 0x6F73747261ull;
+
+// Loudness of the crowd over time: a quick swell, a while at full strength,
+// then dying away to nothing at the very end.
+double crowd(double t, double seconds)
+{
+    const double swell = std::min(1.0, t / std::min(0.15, 0.1 * seconds));
+    const double holdUntil = 0.35 * seconds;
+    if (t <= holdUntil)
+        return swell;
+    const double x = (t - holdUntil) / (seconds - holdUntil);
+    return swell * std::pow(std::max(0.0, 1.0 - x), 1.6);
+}
+
+// One clap: a burst of noise with a sharp onset and fast decay, band-passed
+// (RBJ biquad, constant peak gain) around the clap's own pitch.
+void addClap(std::vector<double> &signal, std::size_t start, double level, Prng &random)
+{
+    const double centre = random.uniform(800.0, 2400.0);
+    const double q = random.uniform(1.0, 2.2);
+    const double decay = random.uniform(0.004, 0.012);
+
+    const double w = 2 * Pi * centre / SampleRate;
+    const double alpha = std::sin(w) / (2 * q);
+    const double a0 = 1 + alpha;
+    const double b0 = alpha / a0;
+    const double b2 = -alpha / a0;
+    const double a1 = -2 * std::cos(w) / a0;
+    const double a2 = (1 - alpha) / a0;
+
+    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    const std::size_t length = std::size_t(ClapLength * SampleRate);
+    for (std::size_t j = 0; j < length && start + j < signal.size(); ++j) {
+        const double t = double(j) / SampleRate;
+        const double onset = std::min(1.0, t / 0.0008);
+        const double x = (random.uniform() * 2 - 1) * onset * std::exp(-t / decay);
+        const double y = b0 * x + b2 * x2 - a1 * y1 - a2 * y2;
+        x2 = x1;
+        x1 = x;
+        y2 = y1;
+        y1 = y;
+        signal[start + j] += level * y;
+    }
+}
+
+} // namespace
+
+Pcm applause(double seconds)
+{
+    const std::size_t count = sampleCount(seconds, SampleRate);
+    std::vector<double> signal(count, 0.0);
+    Prng random(Seed);
+
+    // Claps arrive as a Poisson stream that thins out as the crowd tires.
+    double t = 0.0;
+    while (true) {
+        const double strength = crowd(t, seconds);
+        const double rate = ClapsPerSecond * (0.25 + 0.75 * strength);
+        t += -std::log(1.0 - random.uniform()) / rate;
+        if (t >= seconds)
+            break;
+        const double level = crowd(t, seconds) * random.uniform(0.35, 1.0);
+        addClap(signal, std::size_t(t * SampleRate), level, random);
+    }
+
+    // The last clap may ring past the crowd's end: close the tail to silence.
+    const std::size_t fade = std::min(count, std::size_t(0.05 * SampleRate));
+    for (std::size_t i = 0; i < fade; ++i)
+        signal[count - 1 - i] *= double(i) / double(fade);
+
+    return toPcm(signal, SampleRate, Peak);
+}
+
+} // namespace sounds

@@ -1,0 +1,123 @@
+#include "course/sounds/Speak.h"
+
+#include "course/sounds/Shaping.h"
+#include "course/sounds/SteadyVoiceData.h"
+
+#include <QFile>
+
+#include <cstdlib>
+#include <espeak-ng/espeak_ng.h>
+#include <espeak-ng/speak_lib.h>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+
+namespace sounds {
+
+namespace {
+
+constexpr int SpeakingRate = 140; // words per minute; espeak-ng's default is 175
+// Below the default 100, so that the synthesiser's own overload guard (whose
+// state also carries over between utterances) never engages; the level is
+// normalised afterwards.
+constexpr int SynthVolume = 60;
+constexpr double LeadMargin = 0.03;
+constexpr double TailMargin = 0.08;
+constexpr double FadeIn = 0.005;
+constexpr double FadeOut = 0.03;
+constexpr double Peak = 0.8; // headroom for the MP3 encoder's overshoot
+
+std::mutex &engineMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+// The synthesiser hands over its audio in pieces through this callback; the
+// Pcm being filled travels in the event's user data.
+int collect(short *wav, int count, espeak_EVENT *events)
+{
+    auto *pcm = static_cast<Pcm *>(events->user_data);
+    if (wav && count > 0 && pcm)
+        pcm->samples.insert(pcm->samples.end(), wav, wav + count);
+    return 0;
+}
+
+// Called with the mutex held. Starts the engine on first use (once: it cannot
+// be restarted) and returns its sample rate.
+int startEngine()
+{
+    static std::unique_ptr<SteadyVoiceData> data;
+    static int sampleRate = 0;
+    static std::string failure;
+    if (sampleRate == 0 && failure.empty()) {
+        try {
+            // Where the system's data is, as espeak-ng itself would look for it.
+            espeak_ng_InitializePath(nullptr);
+            const char *systemPath = nullptr;
+            espeak_Info(&systemPath);
+            data = std::make_unique<SteadyVoiceData>(QString::fromLocal8Bit(systemPath));
+        } catch (const std::runtime_error &error) {
+            failure = error.what();
+        }
+        if (data) {
+            // DONT_EXIT: missing data must be an error here, not the end of the process.
+            const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0,
+                                               QFile::encodeName(data->path()).constData(),
+                                               espeakINITIALIZE_DONT_EXIT);
+            if (rate > 0) {
+                espeak_SetSynthCallback(collect);
+                sampleRate = rate;
+            } else {
+                failure = "espeak-ng could not be initialised (is espeak-ng-data installed?)";
+            }
+        }
+    }
+    if (sampleRate == 0)
+        throw std::runtime_error(failure);
+    return sampleRate;
+}
+
+} // namespace
+
+Pcm speak(const QString &text, const QString &voice)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const QByteArray voiceName = voice.toUtf8();
+    const auto describe = [&] {
+        return " (text \"" + utf8.toStdString() + "\", voice \"" + voiceName.toStdString() + "\")";
+    };
+    if (voiceName.isEmpty() || voiceName.contains('+'))
+        throw std::runtime_error("a voice name without a variant is needed" + describe());
+
+    Pcm pcm;
+    {
+        const std::lock_guard<std::mutex> lock(engineMutex());
+        pcm.sampleRate = startEngine();
+        const QByteArray steady = voiceName + '+' + SteadyVoiceData::Variant;
+        if (espeak_SetVoiceByName(steady.constData()) != EE_OK)
+            throw std::runtime_error("espeak-ng has no voice \"" + voiceName.toStdString() + "\"");
+        // Set after the voice: choosing a voice resets them.
+        espeak_SetParameter(espeakRATE, SpeakingRate, 0);
+        espeak_SetParameter(espeakVOLUME, SynthVolume, 0);
+        // Voices with breath noise draw from the C library's rand().
+        std::srand(1);
+        const espeak_ERROR result = espeak_Synth(utf8.constData(), std::size_t(utf8.size()) + 1, 0,
+                                                 POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &pcm);
+        if (result != EE_OK)
+            throw std::runtime_error("espeak-ng could not speak" + describe());
+    }
+
+    // The silence after the words varies in length with what was spoken
+    // before; trimming with fixed margins makes the result depend on the
+    // words alone.
+    trimSilence(pcm, LeadMargin, TailMargin);
+    if (pcm.samples.empty())
+        throw std::runtime_error("espeak-ng produced no sound" + describe());
+    fadeEnds(pcm, FadeIn, FadeOut);
+    normalisePeak(pcm, Peak);
+    return pcm;
+}
+
+} // namespace sounds

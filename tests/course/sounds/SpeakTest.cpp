@@ -1,0 +1,98 @@
+#include "course/sounds/Speak.h"
+
+#include "tests/course/sounds/PcmMeasures.h"
+
+#include <QStringList>
+
+#include <future>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <vector>
+
+using namespace sounds;
+
+namespace {
+
+// A letter name, a word and a number word, as the course speaks them.
+const QStringList GujaratiSamples{QStringLiteral("ક"), QStringLiteral("કૂતરો"),
+                                  QStringLiteral("પચીસ")};
+
+} // namespace
+
+TEST(Speak, GujaratiIsAudibleAndLongEnough)
+{
+    for (const QString &text : GujaratiSamples) {
+        SCOPED_TRACE(text.toStdString());
+        const Pcm pcm = speak(text);
+        EXPECT_EQ(pcm.sampleRate, 22050);
+        EXPECT_GT(pcm.seconds(), 0.2);
+        EXPECT_LT(pcm.seconds(), 3.0);
+        EXPECT_GT(pcmtest::rms(pcm), 0.05);
+        EXPECT_EQ(pcmtest::clipped(pcm), 0);
+        // Normalised: every recording peaks at the same level.
+        EXPECT_NEAR(pcmtest::peak(pcm), 0.8 * 32767, 50);
+    }
+}
+
+TEST(Speak, SilenceAroundTheWordIsTrimmedAndEndsFade)
+{
+    const Pcm pcm = speak(QStringLiteral("કૂતરો"));
+    const std::size_t n = pcm.samples.size();
+    // Sound within the first and last tenth of a second, not a long pause.
+    EXPECT_GT(pcmtest::rms(pcm, 0, pcmtest::seconds(pcm, 0.1)), 0.005);
+    EXPECT_GT(pcmtest::rms(pcm, n - pcmtest::seconds(pcm, 0.15), n), 0.002);
+    // Faded: the very ends start and stop at (near) zero, so no click.
+    EXPECT_LT(std::abs(int(pcm.samples.front())), 200);
+    EXPECT_LT(std::abs(int(pcm.samples.back())), 200);
+}
+
+TEST(Speak, LongerTextTakesLongerAndWordsDiffer)
+{
+    const Pcm letter = speak(QStringLiteral("ક"));
+    const Pcm word = speak(QStringLiteral("કૂતરો"));
+    const Pcm phrase = speak(QStringLiteral("કૂતરો પચીસ"));
+    EXPECT_GT(word.seconds(), letter.seconds());
+    EXPECT_GT(phrase.seconds(), word.seconds() + 0.2);
+}
+
+TEST(Speak, IsDeterministic)
+{
+    const Pcm first = speak(QStringLiteral("પચીસ"));
+    speak(QStringLiteral("ક")); // whatever the engine did in between
+    const Pcm second = speak(QStringLiteral("પચીસ"));
+    EXPECT_EQ(first.samples, second.samples);
+}
+
+TEST(Speak, VoiceIsChosenPerCall)
+{
+    const Pcm english = speak(QStringLiteral("twenty five"), QStringLiteral("en"));
+    EXPECT_GT(english.seconds(), 0.2);
+    // The Gujarati voice is back in force after another voice was used.
+    const Pcm before = speak(QStringLiteral("પચીસ"));
+    speak(QStringLiteral("hello"), QStringLiteral("en"));
+    EXPECT_EQ(speak(QStringLiteral("પચીસ")).samples, before.samples);
+}
+
+TEST(Speak, ManyThreadsAtOnceGetTheSameResultsAsOne)
+{
+    std::vector<std::vector<qint16>> expected;
+    for (const QString &text : GujaratiSamples)
+        expected.push_back(speak(text).samples);
+
+    std::vector<std::future<std::vector<qint16>>> results;
+    for (int round = 0; round < 4; ++round)
+        for (const QString &text : GujaratiSamples)
+            results.push_back(
+                std::async(std::launch::async, [text] { return speak(text).samples; }));
+    for (std::size_t i = 0; i < results.size(); ++i)
+        EXPECT_EQ(results[i].get(), expected[i % expected.size()]) << "call " << i;
+}
+
+TEST(Speak, FailuresAreReportedNotSilent)
+{
+    EXPECT_THROW(speak(QStringLiteral("ક"), QStringLiteral("no-such-voice")), std::runtime_error);
+    EXPECT_THROW(speak(QString()), std::runtime_error);
+    EXPECT_THROW(speak(QStringLiteral("   ")), std::runtime_error);
+    // The engine still works after a failure.
+    EXPECT_GT(speak(QStringLiteral("ક")).seconds(), 0.2);
+}
