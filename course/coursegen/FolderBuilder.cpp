@@ -158,7 +158,8 @@ BuildSummary FolderBuilder::build(const CoursePlan &plan)
 
     QList<Task> media;
     for (const MediaJob &job : plan.media) {
-        const QByteArray hash = job.inputHash();
+        const QByteArray hash =
+            job.inputHash(m_fingerprints.value(int(MediaJob::family(job.kind))));
         if (pending(job.storedPath, hash)) {
             media.append({job.storedPath, hash, cost(job.kind),
                           [this, job](const QString &file) { m_maker(job, file); }});

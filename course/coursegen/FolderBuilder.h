@@ -2,6 +2,8 @@
 
 #include "course/coursegen/MediaJob.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -44,6 +46,12 @@ public:
     void setThreadCount(int threads) { m_threads = threads; }
     // Makes everything again, whatever the manifest says.
     void setForce(bool force) { m_force = force; }
+    // Stands for the library that makes a family of media (a digest of its
+    // binary): when it changes, every file of that family is made again.
+    void setGeneratorFingerprint(MediaFamily family, const QByteArray &fingerprint)
+    {
+        m_fingerprints.insert(int(family), fingerprint);
+    }
 
     BuildSummary build(const CoursePlan &plan);
 
@@ -52,6 +60,7 @@ private:
     MediaMaker m_maker;
     int m_threads = 0;
     bool m_force = false;
+    QHash<int, QByteArray> m_fingerprints;
 };
 
 } // namespace coursegen

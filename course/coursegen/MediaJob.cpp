@@ -68,12 +68,28 @@ QString MediaJob::kindName(MediaKind kind)
     return {};
 }
 
-QByteArray MediaJob::inputHash() const
+MediaFamily MediaJob::family(MediaKind kind)
+{
+    switch (kind) {
+    case MediaKind::Speech:
+    case MediaKind::Chant:
+    case MediaKind::Applause:
+        return MediaFamily::Sounds;
+    default:
+        return MediaFamily::Pictures;
+    }
+}
+
+QByteArray MediaJob::inputHash(const QByteArray &generatorFingerprint) const
 {
     // Fields joined with a separator that no table cell can hold.
-    const QStringList fields{
-        kindName(kind),          QString::number(version(kind)), text,
-        QString::number(number), QString::number(size.width()),  QString::number(size.height())};
+    const QStringList fields{kindName(kind),
+                             QString::number(version(kind)),
+                             text,
+                             QString::number(number),
+                             QString::number(size.width()),
+                             QString::number(size.height()),
+                             QString::fromLatin1(generatorFingerprint)};
     const QString canonical = fields.join(QChar(0x1F));
     return QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha1).toHex();
 }

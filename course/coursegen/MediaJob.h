@@ -29,6 +29,14 @@ enum class MediaKind
     SpeakerPicture
 };
 
+// The library that makes a kind: what changes in it can change every file
+// of its kinds.
+enum class MediaFamily
+{
+    Pictures,
+    Sounds
+};
+
 // One file of the program folder and everything that decides its content.
 struct MediaJob
 {
@@ -40,10 +48,12 @@ struct MediaJob
 
     static int version(MediaKind kind);
     static QString kindName(MediaKind kind);
+    static MediaFamily family(MediaKind kind);
 
-    // A digest of the kind, its version and the parameters (not the path):
-    // equal digests make equal files.
-    QByteArray inputHash() const;
+    // A digest of the kind, its version, the parameters (not the path) and
+    // a fingerprint of the library that makes it: equal digests make equal
+    // files.
+    QByteArray inputHash(const QByteArray &generatorFingerprint = {}) const;
 };
 
 } // namespace coursegen

@@ -5,9 +5,12 @@
 #include "course/coursegen/TableError.h"
 
 #include <QCommandLineParser>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <utility>
 
 // Builds the program folder from the course tables:
 //   coursegen --tables course/tables --out build/program
@@ -34,7 +37,16 @@ int main(int argc, char **argv)
                                         QStringLiteral("n"), QStringLiteral("0"));
     const QCommandLineOption forceOption(QStringLiteral("force"),
                                          QStringLiteral("Make every file again."));
-    parser.addOptions({tablesOption, outOption, jobsOption, forceOption});
+    const QCommandLineOption picturesOption(
+        QStringLiteral("pictures-library"),
+        QStringLiteral("The drawing library's binary: pictures are made again when it changes."),
+        QStringLiteral("file"));
+    const QCommandLineOption soundsOption(
+        QStringLiteral("sounds-library"),
+        QStringLiteral("The sound library's binary: recordings are made again when it changes."),
+        QStringLiteral("file"));
+    parser.addOptions(
+        {tablesOption, outOption, jobsOption, forceOption, picturesOption, soundsOption});
     parser.process(app);
     if (!parser.isSet(tablesOption) || !parser.isSet(outOption)) {
         std::fprintf(stderr, "coursegen: --tables and --out are required\n");
@@ -55,6 +67,20 @@ int main(int argc, char **argv)
     coursegen::FolderBuilder builder(parser.value(outOption), coursegen::makeCourseMedium);
     builder.setThreadCount(parser.value(jobsOption).toInt());
     builder.setForce(parser.isSet(forceOption));
+    for (const auto &[option, family] :
+         {std::pair{&picturesOption, coursegen::MediaFamily::Pictures},
+          std::pair{&soundsOption, coursegen::MediaFamily::Sounds}}) {
+        if (!parser.isSet(*option))
+            continue;
+        QFile library(parser.value(*option));
+        if (!library.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "coursegen: cannot read %s\n", qPrintable(library.fileName()));
+            return 64;
+        }
+        QCryptographicHash digest(QCryptographicHash::Sha1);
+        digest.addData(&library);
+        builder.setGeneratorFingerprint(family, digest.result().toHex());
+    }
     const coursegen::BuildSummary summary = builder.build(plan);
     for (const QString &error : summary.errors)
         std::fprintf(stderr, "coursegen: %s\n", qPrintable(error));

@@ -150,6 +150,24 @@ TEST_F(FolderBuilderTest, OnlyChangedOrMissingOutputsAreMadeAgain)
     EXPECT_TRUE(QFileInfo::exists(file(dir, "\\Animation\\logo.gif")));
 }
 
+TEST_F(FolderBuilderTest, NewSoundLibraryRemakesTheRecordingsOnly)
+{
+    const CoursePlan plan = smallPlan();
+    const auto buildWith = [&](const QByteArray &sounds) {
+        FolderBuilder builder(dir.path(), recorder.maker());
+        builder.setGeneratorFingerprint(coursegen::MediaFamily::Sounds, sounds);
+        builder.setGeneratorFingerprint(coursegen::MediaFamily::Pictures, "p1");
+        return builder.build(plan);
+    };
+    ASSERT_TRUE(buildWith("s1").ok());
+    EXPECT_EQ(buildWith("s1").made, 0);
+    recorder.calls = 0;
+    const BuildSummary summary = buildWith("s2");
+    ASSERT_TRUE(summary.ok());
+    EXPECT_EQ(summary.made, 1);
+    EXPECT_EQ(recorder.calls, 1);
+}
+
 TEST_F(FolderBuilderTest, FileChangedBehindItsBackIsMadeAgain)
 {
     const CoursePlan plan = smallPlan();
