@@ -109,6 +109,20 @@ void removeWithEmptyFolders(const QString &folder, const QString &storedPath)
     }
 }
 
+// The users database as it lies in the folder: a copy brought over from a
+// system where names ignore case may be spelt differently, and a second one
+// beside it would hide the learners in it.
+QString usersFile(const QString &folder)
+{
+    const QString name = QStringLiteral("Kelvo.kdt");
+    const QDir dir(folder);
+    for (const QString &entry : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return dir.filePath(name);
+}
+
 } // namespace
 
 QString BuildSummary::line() const
@@ -189,8 +203,7 @@ BuildSummary FolderBuilder::build(const CoursePlan &plan)
 
     ++summary.files;
     try {
-        if (databases::ensureUsers(localFile(m_folder, QStringLiteral("\\Kelvo.kdt"))) ==
-            databases::UsersFile::Created)
+        if (databases::ensureUsers(usersFile(m_folder)) == databases::UsersFile::Created)
             ++summary.made;
         else
             ++summary.upToDate;

@@ -259,6 +259,15 @@ TEST_F(FolderBuilderTest, LearnersInTheUsersDatabaseAreKept)
     EXPECT_EQ(rows.Field(QStringLiteral("LevelAt")).toInteger(), 7);
 }
 
+TEST_F(FolderBuilderTest, UsersDatabaseSpeltInAnotherCaseIsTheOneKept)
+{
+    const QString users = dir.filePath(QStringLiteral("KELVO.KDT"));
+    schema::createUsersDatabase(users);
+    ASSERT_TRUE(build(smallPlan()).ok());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("Kelvo.kdt"))));
+    EXPECT_TRUE(QFileInfo::exists(users));
+}
+
 TEST_F(FolderBuilderTest, UsersFileOfAnotherKindIsReportedAndLeftAlone)
 {
     const QString users = file(dir, "\\Kelvo.kdt");
