@@ -13,29 +13,36 @@ namespace {
 
 constexpr int SampleRate = 22050;
 constexpr double Pi = 3.14159265358979323846;
-constexpr double ClapsPerSecond = 55.0; // a small room of clapping hands
+constexpr int Clappers = 14; // a small room of people
 constexpr double ClapLength = 0.06;
 constexpr double Peak = 0.7;
+constexpr double Drive = 2.0;
 constexpr std::uint64_t Seed = 0x6F73747261ull;
 
-// Loudness of the crowd over time: a quick swell, a while at full strength,
-// then dying away to nothing at the very end.
+// Loudness of the crowd over time: full at first, then dying away to
+// nothing at the very end.
 double crowd(double t, double seconds)
 {
-    const double swell = std::min(1.0, t / std::min(0.15, 0.1 * seconds));
     const double holdUntil = 0.35 * seconds;
     if (t <= holdUntil)
-        return swell;
+        return 1.0;
     const double x = (t - holdUntil) / (seconds - holdUntil);
-    return swell * std::pow(std::max(0.0, 1.0 - x), 1.6);
+    return std::pow(std::max(0.0, 1.0 - x), 1.6);
 }
 
-// One clap: a burst of noise with a sharp onset and fast decay, band-passed
-// (RBJ biquad, constant peak gain) around the clap's own pitch.
-void addClap(std::vector<double> &signal, std::size_t start, double level, Prng &random)
+struct Hands
 {
-    const double centre = random.uniform(800.0, 2400.0);
-    const double q = random.uniform(1.0, 2.2);
+    double centre; // the pitch of this person's clap
+    double q;
+};
+
+// One clap: a burst of noise with a sharp onset and fast decay, band-passed
+// (RBJ biquad, constant peak gain) around the pitch of these hands.
+void addClap(std::vector<double> &signal, std::size_t start, double level, const Hands &hands,
+             Prng &random)
+{
+    const double centre = hands.centre * random.uniform(0.93, 1.07);
+    const double q = hands.q;
     const double decay = random.uniform(0.004, 0.012);
 
     const double w = 2 * Pi * centre / SampleRate;
@@ -69,22 +76,34 @@ Pcm applause(double seconds)
     std::vector<double> signal(count, 0.0);
     Prng random(Seed);
 
-    // Claps arrive as a Poisson stream that thins out as the crowd tires.
-    double t = 0.0;
-    while (true) {
-        const double strength = crowd(t, seconds);
-        const double rate = ClapsPerSecond * (0.25 + 0.75 * strength);
-        t += -std::log(1.0 - random.uniform()) / rate;
-        if (t >= seconds)
-            break;
-        const double level = crowd(t, seconds) * random.uniform(0.35, 1.0);
-        addClap(signal, std::size_t(t * SampleRate), level, random);
+    // Each person claps at their own steady pace, a little unevenly, from a
+    // start within their first beat (so the room is not in step) until some
+    // time in the second half: the applause thins out as it fades.
+    for (int person = 0; person < Clappers; ++person) {
+        const Hands hands{random.uniform(800.0, 2400.0), random.uniform(1.0, 2.2)};
+        const double period = 1.0 / random.uniform(3.2, 5.0);
+        const double loudness = random.uniform(0.4, 1.0);
+        const double stop = seconds * random.uniform(0.45, 0.97);
+        for (double t = random.uniform(0.0, period); t < stop;
+             t += period * random.uniform(0.9, 1.1)) {
+            const double level = loudness * crowd(t, seconds) * random.uniform(0.75, 1.0);
+            addClap(signal, std::size_t(t * SampleRate), level, hands, random);
+        }
     }
 
     // The last clap may ring past the crowd's end: close the tail to silence.
     const std::size_t fade = std::min(count, std::size_t(0.05 * SampleRate));
     for (std::size_t i = 0; i < fade; ++i)
         signal[count - 1 - i] *= double(i) / double(fade);
+
+    // Soft limiting takes the edge off the loudest coincident claps, so the
+    // whole sounds as loud as the speech beside it at the same peak.
+    double loudest = 0.0;
+    for (const double v : signal)
+        loudest = std::max(loudest, std::abs(v));
+    if (loudest > 0.0)
+        for (double &v : signal)
+            v = std::tanh(Drive * v / loudest);
 
     return toPcm(signal, SampleRate, Peak);
 }

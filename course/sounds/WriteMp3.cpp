@@ -9,6 +9,7 @@
 #include <cstring>
 #include <lame/lame.h>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -37,8 +38,18 @@ std::size_t bound(std::size_t samples)
     return samples + samples / 4 + 7200;
 }
 
+// LAME fills process-wide quantisation tables every time an encoder starts,
+// while other encoders read them; encoders therefore take turns. A clip takes
+// milliseconds to encode.
+std::mutex &encoderMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
 QByteArray encode(const Pcm &pcm, const QString &path)
 {
+    const std::lock_guard<std::mutex> lock(encoderMutex());
     const Lame lame(lame_init());
     if (!lame)
         fail(path, "the encoder could not be created");
@@ -50,7 +61,9 @@ QByteArray encode(const Pcm &pcm, const QString &path)
     lame_set_brate(lame.get(), BitRate);
     lame_set_quality(lame.get(), AlgorithmQuality);
     lame_set_write_id3tag_automatic(lame.get(), 0);
-    lame_set_bWriteVbrTag(lame.get(), 1);
+    // No info frame: at this bit rate it does not fit in a frame (LAME would
+    // drop it anyway), and a constant bit rate gives players the length.
+    lame_set_bWriteVbrTag(lame.get(), 0);
     if (lame_init_params(lame.get()) < 0)
         fail(path, "the encoder does not accept " + std::to_string(pcm.sampleRate) + " Hz");
 
@@ -70,12 +83,6 @@ QByteArray encode(const Pcm &pcm, const QString &path)
         fail(path, "encoding failed at the end (LAME error " + std::to_string(flushed) + ")");
     mp3.append(reinterpret_cast<const char *>(buffer.data()), flushed);
 
-    // LAME left an empty first frame for the info frame, which it can only
-    // fill in now that it has seen every sample.
-    const std::size_t tagSize = lame_get_lametag_frame(lame.get(), buffer.data(), buffer.size());
-    if (tagSize > buffer.size() || tagSize > std::size_t(mp3.size()))
-        fail(path, "the encoder's info frame does not fit");
-    std::copy_n(buffer.data(), tagSize, reinterpret_cast<unsigned char *>(mp3.data()));
     return mp3;
 }
 

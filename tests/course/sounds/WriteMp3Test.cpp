@@ -13,8 +13,10 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <future>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <vector>
 
 using namespace sounds;
 
@@ -117,6 +119,23 @@ TEST_F(WriteMp3Test, TheSameSamplesGiveTheSameBytes)
     const QByteArray a = contents(path(QStringLiteral("a.mp3")));
     ASSERT_FALSE(a.isEmpty());
     EXPECT_EQ(a, contents(path(QStringLiteral("b.mp3"))));
+}
+
+TEST_F(WriteMp3Test, ManyThreadsAtOnceWriteWhatOneWould)
+{
+    const Pcm tone = chant(2.0);
+    writeMp3(tone, path(QStringLiteral("alone.mp3")));
+    const QByteArray expected = contents(path(QStringLiteral("alone.mp3")));
+
+    std::vector<std::future<void>> writes;
+    for (int i = 0; i < 8; ++i)
+        writes.push_back(std::async(std::launch::async, [this, &tone, i] {
+            writeMp3(tone, path(QStringLiteral("together%1.mp3").arg(i)));
+        }));
+    for (auto &write : writes)
+        write.get();
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(contents(path(QStringLiteral("together%1.mp3").arg(i))), expected) << i;
 }
 
 TEST_F(WriteMp3Test, ReplacesAnOlderFile)
