@@ -1,5 +1,6 @@
 #include "course/coursegen/CourseTables.h"
 
+#include "course/coursegen/LevelCapacity.h"
 #include "course/coursegen/TableError.h"
 #include "course/coursegen/TsvFile.h"
 #include "platform/text/KeyText.h"
@@ -138,31 +139,6 @@ QList<CourseItem> loadItems(const QString &folder, const TableShape &shape)
     return items;
 }
 
-// How many items each level's exercise can take: the order tests have a
-// tile for every letter, the listening tests a fixed number of pictures
-// and questions.
-struct ItemRange
-{
-    int lowest;
-    int highest;
-    const char *why;
-};
-
-ItemRange itemRange(int level)
-{
-    static const QHash<int, int> orderTiles{{1, 8}, {2, 10}, {3, 18}, {4, 8},   {5, 18},
-                                            {6, 8}, {7, 16}, {8, 34}, {11, 12}, {14, 10}};
-    if (orderTiles.contains(level)) {
-        const int tiles = orderTiles.value(level);
-        return {tiles, tiles, "its order test has that many tiles"};
-    }
-    if (level == 9)
-        return {15, 34, "its listening test asks 15 questions and shows up to 34 letters"};
-    if (level == 12)
-        return {12, 12, "its listening test shows 12 signs"};
-    return {0, 0, "its content does not come from the letter tables"};
-}
-
 LevelSpec levelOf(const CourseTables &tables, const TsvFile &file, const TsvRow &row)
 {
     LevelSpec spec;
@@ -204,7 +180,7 @@ LevelSpec levelOf(const CourseTables &tables, const TsvFile &file, const TsvRow 
             spec.items.append(found);
         }
     }
-    const ItemRange range = itemRange(spec.level);
+    const LevelCapacity range = LevelCapacity::of(spec.level);
     if (spec.items.size() < range.lowest || spec.items.size() > range.highest) {
         const QString wanted =
             range.lowest == range.highest
@@ -214,7 +190,7 @@ LevelSpec levelOf(const CourseTables &tables, const TsvFile &file, const TsvRow 
                          QStringLiteral("level %1 has %2 items, expected %3: %4")
                              .arg(spec.level)
                              .arg(spec.items.size())
-                             .arg(wanted, QString::fromLatin1(range.why)));
+                             .arg(wanted, range.why));
     }
     return spec;
 }
