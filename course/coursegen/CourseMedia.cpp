@@ -1,0 +1,62 @@
+#include "course/coursegen/CourseMedia.h"
+
+#include "course/pictures/Pictures.h"
+#include "course/sounds/Sounds.h"
+
+namespace coursegen {
+
+void makeCourseMedium(const MediaJob &job, const QString &file)
+{
+    switch (job.kind) {
+    case MediaKind::LetterPicture:
+        pictures::writeLetterPicture(job.text, file, job.size);
+        return;
+    case MediaKind::StrokeAnimation:
+        pictures::writeStrokeAnimation(job.text, file, job.size);
+        return;
+    case MediaKind::TracingPicture:
+        pictures::writeTracingPicture(job.text, job.number, file, job.size);
+        return;
+    case MediaKind::ExampleAnimation:
+        pictures::writeExampleAnimation(job.text, job.number, file, job.size);
+        return;
+    case MediaKind::WordStrip:
+        pictures::writeWordStrip(job.text, file, job.size);
+        return;
+    case MediaKind::Speech:
+        sounds::writeMp3(sounds::speak(job.text), file);
+        return;
+    case MediaKind::Chant:
+        sounds::writeMp3(sounds::chant(job.number / 1000.0), file);
+        return;
+    case MediaKind::Applause:
+        sounds::writeMp3(sounds::applause(job.number / 1000.0), file);
+        return;
+    case MediaKind::Logo:
+        pictures::writeLogo(file);
+        return;
+    case MediaKind::ClickHint:
+        pictures::writeClickHint(file, job.size);
+        return;
+    case MediaKind::Loading:
+        pictures::writeLoading(file);
+        return;
+    case MediaKind::Instruction:
+        pictures::writeInstruction(job.text, file, job.size);
+        return;
+    case MediaKind::Congratulations:
+        pictures::writeCongratulations(file);
+        return;
+    case MediaKind::Splash:
+        pictures::writeSplash(file);
+        return;
+    case MediaKind::InfoPicture:
+        pictures::writeInfoPicture(job.number, file);
+        return;
+    case MediaKind::SpeakerPicture:
+        pictures::writeSpeakerPicture(file);
+        return;
+    }
+}
+
+} // namespace coursegen

@@ -1,0 +1,214 @@
+#include "course/coursegen/CoursePlan.h"
+
+#include "course/coursegen/CourseTables.h"
+#include "course/coursegen/ExamplePlacement.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <stdexcept>
+
+namespace coursegen {
+namespace {
+
+// Pixel sizes of the lesson's controls (their twips divided by 15).
+constexpr QSize LetterPictureSize{120, 150}; // ImgLetter 1800 x 2250
+constexpr QSize StrokeSize{121, 161};        // AnimationLetter 1815 x 2415
+constexpr QSize WordStripSize{129, 49};      // AnimWordA 1935 x 735
+constexpr QSize TracingSize{112, 112};       // Picture1 1680 x 1680
+constexpr QSize ClickSize{55, 39};           // AnimClick 825 x 585
+constexpr QSize SmallClickSize{29, 25};      // aniClick2 435 x 375
+constexpr QSize InstructionSize{321, 17};    // Instruction2 4815 x 255
+constexpr int TracingVariants = 6;
+constexpr int ChantMilliseconds = 6000;
+constexpr int ApplauseMilliseconds = 3000;
+
+QString itemFolder(ItemTable table)
+{
+    switch (table) {
+    case ItemTable::Consonants:
+        return QStringLiteral("\\letters\\consonants\\");
+    case ItemTable::Vowels:
+        return QStringLiteral("\\letters\\vowels\\");
+    case ItemTable::VowelSigns:
+        return QStringLiteral("\\letters\\signs\\");
+    case ItemTable::Numerals:
+        break;
+    }
+    return QStringLiteral("\\letters\\numerals\\");
+}
+
+// The stored paths of one item's media. Named by lesson order, not by key:
+// the keys "k" and "K" would be one file where names ignore case.
+struct ItemPaths
+{
+    QString picture, stroke, sound;
+    QString exampleAnimation[2], exampleSound[2], exampleWord[2];
+    QString tracing[TracingVariants];
+
+    explicit ItemPaths(const CourseItem &item)
+    {
+        const QString stem =
+            itemFolder(item.table) + QStringLiteral("%1").arg(item.index, 2, 10, QChar(u'0'));
+        picture = stem + QStringLiteral(".png");
+        stroke = stem + QStringLiteral(".gif");
+        sound = stem + QStringLiteral(".mp3");
+        for (int e = 0; e < 2; ++e) {
+            const QString example = stem + (e == 0 ? QStringLiteral("-a") : QStringLiteral("-b"));
+            exampleAnimation[e] = example + QStringLiteral(".gif");
+            exampleSound[e] = example + QStringLiteral(".mp3");
+            exampleWord[e] = example + QStringLiteral("-word.gif");
+        }
+        for (int v = 0; v < TracingVariants; ++v)
+            tracing[v] = stem + QStringLiteral("-trace%1.png").arg(v + 1);
+    }
+};
+
+void addItemMedia(QList<MediaJob> &media, const CourseItem &item)
+{
+    const ItemPaths paths(item);
+    media.append({MediaKind::LetterPicture, paths.picture, item.text, 0, LetterPictureSize});
+    media.append({MediaKind::StrokeAnimation, paths.stroke, item.text, 0, StrokeSize});
+    media.append({MediaKind::Speech, paths.sound, item.say});
+    for (int e = 0; e < 2; ++e) {
+        const Example &example = item.examples.at(e);
+        media.append({MediaKind::ExampleAnimation, paths.exampleAnimation[e], example.emoji,
+                      item.count, placement::exampleSize(item.count)});
+        media.append({MediaKind::Speech, paths.exampleSound[e], example.word});
+        media.append({MediaKind::WordStrip, paths.exampleWord[e], example.word, 0, WordStripSize});
+    }
+    for (int v = 0; v < TracingVariants; ++v)
+        media.append({MediaKind::TracingPicture, paths.tracing[v], item.text, v + 1, TracingSize});
+}
+
+void addFixedMedia(QList<MediaJob> &media)
+{
+    media.append({MediaKind::Logo, QStringLiteral("\\Animation\\logo.gif")});
+    media.append(
+        {MediaKind::ClickHint, QStringLiteral("\\Animation\\click.gif"), {}, 0, ClickSize});
+    media.append(
+        {MediaKind::ClickHint, QStringLiteral("\\Animation\\click2.gif"), {}, 0, SmallClickSize});
+    media.append({MediaKind::Loading, QStringLiteral("\\Animation\\loading.gif")});
+    media.append({MediaKind::Instruction, QStringLiteral("\\Animation\\instruction2.gif"),
+                  QStringLiteral("Click the letter to watch and hear it, then trace it in the "
+                                 "boxes below"),
+                  0, InstructionSize});
+    // The lesson shows this one at level 11, the vowels.
+    media.append({MediaKind::Instruction, QStringLiteral("\\Animation\\numberinstruction2.gif"),
+                  QStringLiteral("Click the vowel to watch and hear it, then trace it in the "
+                                 "boxes below"),
+                  0, InstructionSize});
+    media.append({MediaKind::Instruction, QStringLiteral("\\Animation\\testinstructions.gif"),
+                  QStringLiteral("Click the pictures in the order you learnt them"), 0,
+                  InstructionSize});
+    // The order test shows this one at level 11, the vowels.
+    media.append({MediaKind::Instruction, QStringLiteral("\\Animation\\numbertestinstructions.gif"),
+                  QStringLiteral("Click the vowels in the order you learnt them"), 0,
+                  InstructionSize});
+    media.append({MediaKind::Chant, QStringLiteral("\\sounds\\ohm.mp3"), {}, ChantMilliseconds});
+    media.append({MediaKind::Congratulations, QStringLiteral("\\test\\congratulations.gif")});
+    media.append(
+        {MediaKind::Applause, QStringLiteral("\\test\\Applause.mp3"), {}, ApplauseMilliseconds});
+    // Pictures of the splash and information screens, for the windows that
+    // show them.
+    media.append({MediaKind::Splash, QStringLiteral("\\pictures\\splash.png")});
+    for (int i = 1; i <= 3; ++i)
+        media.append(
+            {MediaKind::InfoPicture, QStringLiteral("\\pictures\\info%1.png").arg(i), {}, i});
+    media.append({MediaKind::SpeakerPicture, QStringLiteral("\\pictures\\speaker.png")});
+}
+
+schema::LetterRow letterRow(const CourseItem &item, int id)
+{
+    const ItemPaths paths(item);
+    schema::LetterRow row;
+    row.ID = id;
+    row.LetterPicture = paths.picture;
+    row.LetterAnimation = paths.stroke;
+    row.LetterSound = paths.sound;
+    row.LetterPronounciation = item.name;
+
+    const QSize size = placement::exampleSize(item.count);
+    const QRect a = placement::place(placement::AreaA, size);
+    row.PictureAAnimation = paths.exampleAnimation[0];
+    row.PictureATop = a.top();
+    row.PictureALeft = a.left();
+    row.PictureAHeight = a.height();
+    row.PictureAWidth = a.width();
+    row.PictureASound = paths.exampleSound[0];
+    row.PictureAWord = paths.exampleWord[0];
+
+    const QRect b = placement::place(placement::AreaB, size);
+    row.PictureBAnimation = paths.exampleAnimation[1];
+    row.PictureBTop = b.top();
+    row.PictureBLeft = b.left();
+    row.PictureBHeight = b.height();
+    row.PictureBWidth = b.width();
+    row.PictureBSound = paths.exampleSound[1];
+    row.PictureBWord = paths.exampleWord[1];
+
+    row.PictureLetter1 = paths.tracing[0];
+    row.PictureLetter2 = paths.tracing[1];
+    row.PictureLetter3 = paths.tracing[2];
+    row.PictureLetter4 = paths.tracing[3];
+    row.PictureLetter5 = paths.tracing[4];
+    row.PictureLetter6 = paths.tracing[5];
+    return row;
+}
+
+// Two stored names that differ only in case would be one file where names
+// ignore case; a planning slip must not get as far as the disk.
+void checkUniquePaths(const QList<MediaJob> &media)
+{
+    QSet<QString> seen;
+    for (const MediaJob &job : media) {
+        if (!job.storedPath.startsWith(u'\\'))
+            throw std::logic_error("stored path without a leading backslash: " +
+                                   job.storedPath.toStdString());
+        const QString folded = job.storedPath.toCaseFolded();
+        if (seen.contains(folded))
+            throw std::logic_error("two files planned as " + job.storedPath.toStdString());
+        seen.insert(folded);
+    }
+}
+
+} // namespace
+
+CoursePlan CoursePlan::make(const CourseTables &tables)
+{
+    CoursePlan plan;
+
+    // Media of the items that some level uses, each once.
+    QHash<int, QSet<int>> used;
+    for (const LevelSpec &level : tables.levels) {
+        if (level.table) {
+            for (int index : level.items)
+                used[int(*level.table)].insert(index);
+        }
+    }
+    for (ItemTable table :
+         {ItemTable::Consonants, ItemTable::Vowels, ItemTable::VowelSigns, ItemTable::Numerals}) {
+        const QList<CourseItem> &items = tables.items(table);
+        for (int i = 0; i < items.size(); ++i) {
+            if (used.value(int(table)).contains(i))
+                addItemMedia(plan.media, items.at(i));
+        }
+    }
+    addFixedMedia(plan.media);
+    checkUniquePaths(plan.media);
+
+    for (const LevelSpec &spec : tables.levels) {
+        LevelContent content;
+        content.level = spec.level;
+        content.passMark = spec.passMark;
+        if (spec.table) {
+            const QList<CourseItem> &items = tables.items(*spec.table);
+            for (int index : spec.items)
+                content.letters.append(letterRow(items.at(index), int(content.letters.size()) + 1));
+        }
+        plan.levels.append(content);
+    }
+    return plan;
+}
+
+} // namespace coursegen

@@ -1,0 +1,267 @@
+#include "course/coursegen/CourseTables.h"
+
+#include "course/coursegen/LevelCapacity.h"
+#include "course/coursegen/TableError.h"
+#include "course/coursegen/TsvFile.h"
+#include "platform/text/KeyText.h"
+
+#include <QDir>
+#include <QHash>
+#include <QRegularExpression>
+
+namespace coursegen {
+namespace {
+
+struct TableShape
+{
+    ItemTable table;
+    QStringList columns;
+    int rows;
+};
+
+const QList<TableShape> &shapes()
+{
+    static const QStringList examples{QStringLiteral("word_a"), QStringLiteral("emoji_a"),
+                                      QStringLiteral("word_b"), QStringLiteral("emoji_b")};
+    static const QList<TableShape> list{
+        {ItemTable::Consonants,
+         QStringList{QStringLiteral("key"), QStringLiteral("letter"), QStringLiteral("name"),
+                     QStringLiteral("say")} +
+             examples,
+         34},
+        {ItemTable::Vowels,
+         QStringList{QStringLiteral("letter"), QStringLiteral("name"), QStringLiteral("say")} +
+             examples,
+         12},
+        {ItemTable::VowelSigns,
+         QStringList{QStringLiteral("key"), QStringLiteral("sign"), QStringLiteral("shown"),
+                     QStringLiteral("name"), QStringLiteral("say")} +
+             examples,
+         12},
+        {ItemTable::Numerals,
+         QStringList{QStringLiteral("numeral"), QStringLiteral("value"), QStringLiteral("name"),
+                     QStringLiteral("say")} +
+             examples,
+         10},
+    };
+    return list;
+}
+
+// A whole number written in plain digits, within the given range.
+int wholeNumber(const TsvFile &file, const TsvRow &row, const QString &column, int lowest,
+                int highest)
+{
+    const QString cell = row.cells.at(file.column(column));
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
+    if (!digits.match(cell).hasMatch()) {
+        throw TableError(
+            file.name(), row.line,
+            QStringLiteral("%1: expected a whole number, found \"%2\"").arg(column, cell));
+    }
+    const int value = cell.toInt();
+    if (value < lowest || value > highest) {
+        throw TableError(file.name(), row.line,
+                         QStringLiteral("%1: %2 is outside %3 to %4")
+                             .arg(column)
+                             .arg(value)
+                             .arg(lowest)
+                             .arg(highest));
+    }
+    return value;
+}
+
+CourseItem itemOf(const TableShape &shape, const TsvFile &file, const TsvRow &row, int index)
+{
+    const auto cell = [&](const char *column) {
+        return row.cells.at(file.column(QString::fromLatin1(column)));
+    };
+    CourseItem item;
+    item.table = shape.table;
+    item.index = index;
+    item.key = row.cells.first();
+    item.name = cell("name");
+    item.say = cell("say");
+    item.examples = {Example{cell("word_a"), cell("emoji_a")},
+                     Example{cell("word_b"), cell("emoji_b")}};
+    switch (shape.table) {
+    case ItemTable::Consonants:
+        item.text = cell("letter");
+        // The program finds consonants by their key; a key that does not
+        // stand for its letter would teach one letter and test another.
+        if (text::toUnicode(item.key) != item.text) {
+            throw TableError(file.name(), row.line,
+                             QStringLiteral("key \"%1\" stands for %2, not %3")
+                                 .arg(item.key, text::toUnicode(item.key), item.text));
+        }
+        break;
+    case ItemTable::Vowels:
+        item.text = cell("letter");
+        break;
+    case ItemTable::VowelSigns:
+        item.text = cell("shown");
+        if (!item.text.contains(cell("sign"))) {
+            throw TableError(file.name(), row.line,
+                             QStringLiteral("shown: \"%1\" does not contain the sign %2")
+                                 .arg(item.text, cell("sign")));
+        }
+        break;
+    case ItemTable::Numerals:
+        item.text = cell("numeral");
+        // The example pictures show that many things, so it must stay countable.
+        item.count = wholeNumber(file, row, QStringLiteral("value"), 1, 20);
+        break;
+    }
+    return item;
+}
+
+QList<CourseItem> loadItems(const QString &folder, const TableShape &shape)
+{
+    const TsvFile file = TsvFile::read(
+        QDir(folder).filePath(tableName(shape.table) + QStringLiteral(".tsv")), shape.columns);
+    QList<CourseItem> items;
+    QHash<QString, int> keyLines;
+    for (const TsvRow &row : file.rows()) {
+        const QString key = row.cells.first();
+        if (keyLines.contains(key)) {
+            throw TableError(file.name(), row.line,
+                             QStringLiteral("%1 \"%2\" is already on line %3")
+                                 .arg(shape.columns.first(), key)
+                                 .arg(keyLines.value(key)));
+        }
+        keyLines.insert(key, row.line);
+        items.append(itemOf(shape, file, row, int(items.size()) + 1));
+    }
+    if (items.size() != shape.rows) {
+        throw TableError(
+            file.name(), 0,
+            QStringLiteral("expected %1 rows, found %2").arg(shape.rows).arg(items.size()));
+    }
+    return items;
+}
+
+LevelSpec levelOf(const CourseTables &tables, const TsvFile &file, const TsvRow &row)
+{
+    LevelSpec spec;
+    spec.level = wholeNumber(file, row, QStringLiteral("level"), 1, CourseTables::LevelCount);
+    spec.passMark = wholeNumber(file, row, QStringLiteral("pass_mark"), 0, 32767);
+
+    const QString table = row.cells.at(file.column(QStringLiteral("table")));
+    const QString items = row.cells.at(file.column(QStringLiteral("items")));
+    if (table != QStringLiteral("-")) {
+        for (const TableShape &shape : shapes()) {
+            if (tableName(shape.table) == table)
+                spec.table = shape.table;
+        }
+        if (!spec.table)
+            throw TableError(file.name(), row.line,
+                             QStringLiteral("unknown table \"%1\"").arg(table));
+    }
+    if (!spec.table && items != QStringLiteral("-")) {
+        throw TableError(file.name(), row.line,
+                         QStringLiteral("items given without a table (write - for none)"));
+    }
+    if (spec.table) {
+        const QList<CourseItem> &list = tables.items(*spec.table);
+        for (const QString &key : items.split(u' ')) {
+            int found = -1;
+            for (int i = 0; i < list.size(); ++i) {
+                if (list.at(i).key == key)
+                    found = i;
+            }
+            if (found < 0) {
+                throw TableError(
+                    file.name(), row.line,
+                    QStringLiteral("unknown item \"%1\" (not in %2.tsv)").arg(key, table));
+            }
+            if (spec.items.contains(found)) {
+                throw TableError(file.name(), row.line,
+                                 QStringLiteral("item \"%1\" is listed twice").arg(key));
+            }
+            spec.items.append(found);
+        }
+    }
+    const LevelCapacity range = LevelCapacity::of(spec.level);
+    if (spec.items.size() < range.lowest || spec.items.size() > range.highest) {
+        const QString wanted =
+            range.lowest == range.highest
+                ? QString::number(range.lowest)
+                : QStringLiteral("%1 to %2").arg(range.lowest).arg(range.highest);
+        throw TableError(file.name(), row.line,
+                         QStringLiteral("level %1 has %2 items, expected %3: %4")
+                             .arg(spec.level)
+                             .arg(spec.items.size())
+                             .arg(wanted, range.why));
+    }
+    return spec;
+}
+
+QList<LevelSpec> loadLevels(const QString &folder, const CourseTables &tables)
+{
+    const TsvFile file =
+        TsvFile::read(QDir(folder).filePath(QStringLiteral("levels.tsv")),
+                      {QStringLiteral("level"), QStringLiteral("table"), QStringLiteral("items"),
+                       QStringLiteral("pass_mark"), QStringLiteral("reason")});
+    QList<LevelSpec> levels(CourseTables::LevelCount);
+    QHash<int, int> lines;
+    for (const TsvRow &row : file.rows()) {
+        const LevelSpec spec = levelOf(tables, file, row);
+        if (lines.contains(spec.level)) {
+            throw TableError(file.name(), row.line,
+                             QStringLiteral("level %1 is already on line %2")
+                                 .arg(spec.level)
+                                 .arg(lines.value(spec.level)));
+        }
+        lines.insert(spec.level, row.line);
+        levels[spec.level - 1] = spec;
+    }
+    for (int level = 1; level <= CourseTables::LevelCount; ++level) {
+        if (!lines.contains(level))
+            throw TableError(file.name(), 0, QStringLiteral("level %1 is missing").arg(level));
+    }
+    return levels;
+}
+
+} // namespace
+
+CourseTables CourseTables::load(const QString &folder)
+{
+    CourseTables tables;
+    tables.consonants = loadItems(folder, shapes().at(0));
+    tables.vowels = loadItems(folder, shapes().at(1));
+    tables.vowelSigns = loadItems(folder, shapes().at(2));
+    tables.numerals = loadItems(folder, shapes().at(3));
+    tables.levels = loadLevels(folder, tables);
+    return tables;
+}
+
+const QList<CourseItem> &CourseTables::items(ItemTable table) const
+{
+    switch (table) {
+    case ItemTable::Consonants:
+        return consonants;
+    case ItemTable::Vowels:
+        return vowels;
+    case ItemTable::VowelSigns:
+        return vowelSigns;
+    case ItemTable::Numerals:
+        break;
+    }
+    return numerals;
+}
+
+QString tableName(ItemTable table)
+{
+    switch (table) {
+    case ItemTable::Consonants:
+        return QStringLiteral("consonants");
+    case ItemTable::Vowels:
+        return QStringLiteral("vowels");
+    case ItemTable::VowelSigns:
+        return QStringLiteral("vowel_signs");
+    case ItemTable::Numerals:
+        break;
+    }
+    return QStringLiteral("numerals");
+}
+
+} // namespace coursegen

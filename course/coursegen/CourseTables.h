@@ -1,0 +1,32 @@
+#pragma once
+
+#include "course/coursegen/CourseItem.h"
+#include "course/coursegen/LevelSpec.h"
+
+#include <QList>
+#include <QString>
+
+namespace coursegen {
+
+// Everything the course tables say, read and checked as a whole. Reading
+// stops at the first fault with a TableError ("levels.tsv:14: ..."), so
+// nothing is built from tables that are partly wrong.
+struct CourseTables
+{
+    static constexpr int LevelCount = 25;
+
+    QList<CourseItem> consonants;
+    QList<CourseItem> vowels;
+    QList<CourseItem> vowelSigns;
+    QList<CourseItem> numerals;
+    QList<LevelSpec> levels; // level 1 first, every level once
+
+    static CourseTables load(const QString &folder);
+
+    const QList<CourseItem> &items(ItemTable table) const;
+};
+
+// The file name (without ".tsv") of a table, as levels.tsv names it.
+QString tableName(ItemTable table);
+
+} // namespace coursegen

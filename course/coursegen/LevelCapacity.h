@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace coursegen {
+
+// How many items a level's exercise can take: the order tests have a tile
+// for every letter, the listening tests a fixed number of pictures and
+// questions, and the other levels take none from the letter tables.
+struct LevelCapacity
+{
+    int lowest = 0;
+    int highest = 0;
+    QString why;
+
+    static LevelCapacity of(int level);
+};
+
+} // namespace coursegen

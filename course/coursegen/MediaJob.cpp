@@ -1,0 +1,97 @@
+#include "course/coursegen/MediaJob.h"
+
+#include <QCryptographicHash>
+#include <QStringList>
+
+namespace coursegen {
+
+int MediaJob::version(MediaKind kind)
+{
+    switch (kind) {
+    case MediaKind::LetterPicture:
+    case MediaKind::StrokeAnimation:
+    case MediaKind::TracingPicture:
+    case MediaKind::ExampleAnimation:
+    case MediaKind::WordStrip:
+    case MediaKind::Speech:
+    case MediaKind::Chant:
+    case MediaKind::Applause:
+    case MediaKind::Logo:
+    case MediaKind::ClickHint:
+    case MediaKind::Loading:
+    case MediaKind::Instruction:
+    case MediaKind::Congratulations:
+    case MediaKind::Splash:
+    case MediaKind::InfoPicture:
+    case MediaKind::SpeakerPicture:
+        return 1;
+    }
+    return 1;
+}
+
+QString MediaJob::kindName(MediaKind kind)
+{
+    switch (kind) {
+    case MediaKind::LetterPicture:
+        return QStringLiteral("letter-picture");
+    case MediaKind::StrokeAnimation:
+        return QStringLiteral("stroke-animation");
+    case MediaKind::TracingPicture:
+        return QStringLiteral("tracing-picture");
+    case MediaKind::ExampleAnimation:
+        return QStringLiteral("example-animation");
+    case MediaKind::WordStrip:
+        return QStringLiteral("word-strip");
+    case MediaKind::Speech:
+        return QStringLiteral("speech");
+    case MediaKind::Chant:
+        return QStringLiteral("chant");
+    case MediaKind::Applause:
+        return QStringLiteral("applause");
+    case MediaKind::Logo:
+        return QStringLiteral("logo");
+    case MediaKind::ClickHint:
+        return QStringLiteral("click-hint");
+    case MediaKind::Loading:
+        return QStringLiteral("loading");
+    case MediaKind::Instruction:
+        return QStringLiteral("instruction");
+    case MediaKind::Congratulations:
+        return QStringLiteral("congratulations");
+    case MediaKind::Splash:
+        return QStringLiteral("splash");
+    case MediaKind::InfoPicture:
+        return QStringLiteral("info-picture");
+    case MediaKind::SpeakerPicture:
+        return QStringLiteral("speaker-picture");
+    }
+    return {};
+}
+
+MediaFamily MediaJob::family(MediaKind kind)
+{
+    switch (kind) {
+    case MediaKind::Speech:
+    case MediaKind::Chant:
+    case MediaKind::Applause:
+        return MediaFamily::Sounds;
+    default:
+        return MediaFamily::Pictures;
+    }
+}
+
+QByteArray MediaJob::inputHash(const QByteArray &generatorFingerprint) const
+{
+    // Fields joined with a separator that no table cell can hold.
+    const QStringList fields{kindName(kind),
+                             QString::number(version(kind)),
+                             text,
+                             QString::number(number),
+                             QString::number(size.width()),
+                             QString::number(size.height()),
+                             QString::fromLatin1(generatorFingerprint)};
+    const QString canonical = fields.join(QChar(0x1F));
+    return QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha1).toHex();
+}
+
+} // namespace coursegen

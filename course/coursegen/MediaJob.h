@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+namespace coursegen {
+
+// What makes a file of the program folder. Each kind has a version number
+// (MediaJob::version): raise it when that generator's output changes, so that
+// existing folders make their files again instead of keeping the old ones.
+enum class MediaKind
+{
+    LetterPicture,    // text, size
+    StrokeAnimation,  // text, size
+    TracingPicture,   // text, number = variant 1..6, size
+    ExampleAnimation, // text = emoji, number = count, size
+    WordStrip,        // text = word, size
+    Speech,           // text = what the voice reads
+    Chant,            // number = milliseconds
+    Applause,         // number = milliseconds
+    Logo,
+    ClickHint, // size
+    Loading,
+    Instruction, // text, size
+    Congratulations,
+    Splash,
+    InfoPicture, // number = 1..3
+    SpeakerPicture
+};
+
+// The library that makes a kind: what changes in it can change every file
+// of its kinds.
+enum class MediaFamily
+{
+    Pictures,
+    Sounds
+};
+
+// One file of the program folder and everything that decides its content.
+struct MediaJob
+{
+    MediaKind kind = MediaKind::LetterPicture;
+    QString storedPath; // as the databases store it: "\letters\consonants\01.png"
+    QString text = {};
+    int number = 0;
+    QSize size = {};
+
+    static int version(MediaKind kind);
+    static QString kindName(MediaKind kind);
+    static MediaFamily family(MediaKind kind);
+
+    // A digest of the kind, its version, the parameters (not the path) and
+    // a fingerprint of the library that makes it: equal digests make equal
+    // files.
+    QByteArray inputHash(const QByteArray &generatorFingerprint = {}) const;
+};
+
+} // namespace coursegen

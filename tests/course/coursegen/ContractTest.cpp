@@ -1,0 +1,371 @@
+// What the program's windows expect of the program folder that the build
+// assembles, read the way they read it: the level databases through the
+// program's database layer and its connection string, stored paths through
+// ProgramPath, recordings through the multimedia decoder, animations
+// through QMovie.
+#include "platform/core/Paths.h"
+#include "platform/core/RuntimeError.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+
+#include <QAudioBuffer>
+#include <QAudioDecoder>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImage>
+#include <QMovie>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sqlite3.h>
+#include <vector>
+
+namespace {
+
+const QString Folder = QStringLiteral(OSTRANA_PROGRAM_FOLDER);
+
+QString connectionString(const QString &path)
+{
+    return QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source=") + path +
+           QStringLiteral(";");
+}
+
+QString levelPath(int level)
+{
+    return platform::ProgramPath(QStringLiteral("\\levels\\level%1.kdt").arg(level));
+}
+
+const QStringList &pathColumns()
+{
+    static const QStringList columns{
+        QStringLiteral("LetterPicture"),     QStringLiteral("LetterAnimation"),
+        QStringLiteral("LetterSound"),       QStringLiteral("PictureAAnimation"),
+        QStringLiteral("PictureASound"),     QStringLiteral("PictureAWord"),
+        QStringLiteral("PictureBAnimation"), QStringLiteral("PictureBSound"),
+        QStringLiteral("PictureBWord"),      QStringLiteral("PictureLetter1"),
+        QStringLiteral("PictureLetter2"),    QStringLiteral("PictureLetter3"),
+        QStringLiteral("PictureLetter4"),    QStringLiteral("PictureLetter5"),
+        QStringLiteral("PictureLetter6")};
+    return columns;
+}
+
+const QStringList &integerColumns()
+{
+    static const QStringList columns{
+        QStringLiteral("PictureATop"),    QStringLiteral("PictureALeft"),
+        QStringLiteral("PictureAHeight"), QStringLiteral("PictureAWidth"),
+        QStringLiteral("PictureBTop"),    QStringLiteral("PictureBLeft"),
+        QStringLiteral("PictureBHeight"), QStringLiteral("PictureBWidth")};
+    return columns;
+}
+
+const QStringList &fixedMedia()
+{
+    static const QStringList media{QStringLiteral("\\Animation\\logo.gif"),
+                                   QStringLiteral("\\Animation\\click.gif"),
+                                   QStringLiteral("\\Animation\\click2.gif"),
+                                   QStringLiteral("\\Animation\\loading.gif"),
+                                   QStringLiteral("\\Animation\\instruction2.gif"),
+                                   QStringLiteral("\\Animation\\numberinstruction2.gif"),
+                                   QStringLiteral("\\Animation\\testinstructions.gif"),
+                                   QStringLiteral("\\Animation\\numbertestinstructions.gif"),
+                                   QStringLiteral("\\sounds\\ohm.mp3"),
+                                   QStringLiteral("\\test\\congratulations.gif"),
+                                   QStringLiteral("\\test\\Applause.mp3")};
+    return media;
+}
+
+// Every row, as the readers step through them; MoveFirst on an empty result
+// is an error.
+template <typename F> void forEachRow(db::Recordset &rows, F &&f)
+{
+    if (rows.RecordCount() == 0)
+        return;
+    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+        f();
+}
+
+// The stored paths that the letter rows of every level name.
+QSet<QString> storedPathsOfLetters()
+{
+    QSet<QString> paths;
+    for (int level = 1; level <= 25; ++level) {
+        db::Connection connection;
+        connection.Open(connectionString(levelPath(level)));
+        db::Recordset letters;
+        letters.Open(QStringLiteral("select * from Letters Order by ID"), connection);
+        forEachRow(letters, [&] {
+            for (const QString &column : pathColumns())
+                paths.insert(letters.Field(column).toString());
+        });
+    }
+    return paths;
+}
+
+// Seconds of audio the decoder gets out of each file; -1 for a file that
+// fails or does not finish in time. Each decoding waits mostly on its
+// pipeline, so a batch runs at once.
+QHash<QString, double> decodedSeconds(const QStringList &files)
+{
+    struct Decoding
+    {
+        QAudioDecoder decoder;
+        qint64 microseconds = 0;
+        bool finished = false;
+        bool failed = false;
+    };
+    constexpr int Batch = 32;
+    QHash<QString, double> seconds;
+    for (int first = 0; first < files.size(); first += Batch) {
+        std::vector<std::unique_ptr<Decoding>> batch;
+        for (int i = first; i < qMin(first + Batch, int(files.size())); ++i) {
+            auto decoding = std::make_unique<Decoding>();
+            Decoding *d = decoding.get();
+            QObject::connect(&d->decoder, &QAudioDecoder::bufferReady, &d->decoder,
+                             [d] { d->microseconds += d->decoder.read().duration(); });
+            QObject::connect(&d->decoder, &QAudioDecoder::finished, &d->decoder,
+                             [d] { d->finished = true; });
+            QObject::connect(&d->decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error),
+                             &d->decoder, [d](QAudioDecoder::Error) { d->failed = true; });
+            d->decoder.setSource(QUrl::fromLocalFile(files.at(i)));
+            d->decoder.start();
+            batch.push_back(std::move(decoding));
+        }
+        const bool allEnded = QTest::qWaitFor(
+            [&] {
+                return std::all_of(batch.cbegin(), batch.cend(),
+                                   [](const auto &d) { return d->finished || d->failed; });
+            },
+            30000);
+        if (!allEnded)
+            ADD_FAILURE() << "a decoding ran for more than 30 s";
+        for (std::size_t i = 0; i < batch.size(); ++i) {
+            const Decoding &d = *batch.at(i);
+            seconds.insert(files.at(first + int(i)),
+                           d.finished && !d.failed ? d.microseconds / 1e6 : -1);
+        }
+    }
+    return seconds;
+}
+
+class ContractTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { platform::setAppPath(Folder); }
+    void TearDown() override { platform::setAppPath(QString()); }
+};
+
+TEST_F(ContractTest, LevelsHoldTheLettersTheirExercisesNeed)
+{
+    // The order tests have a tile per letter.
+    const QHash<int, int> tiles{{1, 8}, {2, 10}, {3, 18}, {4, 8},   {5, 18},
+                                {6, 8}, {7, 16}, {8, 34}, {11, 12}, {14, 10}};
+    for (int level = 1; level <= 25; ++level) {
+        SCOPED_TRACE(level);
+        db::Connection connection;
+        connection.setCursorLocation(3);
+        ASSERT_NO_THROW(connection.Open(connectionString(levelPath(level)), {}, {}, -1));
+        db::Recordset letters;
+        letters.Open(QStringLiteral("select * from Letters Order by ID"), connection, 3, 3, -1);
+        const int count = letters.RecordCount();
+        if (tiles.contains(level)) {
+            EXPECT_EQ(count, tiles.value(level));
+        }
+        if (level == 9) {
+            // 15 questions of distinct letters, at most 34 pictures.
+            EXPECT_GE(count, 15);
+            EXPECT_LE(count, 34);
+        }
+        if (level == 12) {
+            EXPECT_EQ(count, 12);
+        }
+
+        // Every field as the letter reader converts it.
+        forEachRow(letters, [&] {
+            EXPECT_NO_THROW(letters.Field(QStringLiteral("LetterPronounciation")).toString());
+            EXPECT_FALSE(
+                letters.Field(QStringLiteral("LetterPronounciation")).toString().isEmpty());
+            for (const QString &column : integerColumns()) {
+                EXPECT_NO_THROW(letters.Field(column).toInteger()) << column.toStdString();
+                EXPECT_GT(letters.Field(column).toInteger(), 0) << column.toStdString();
+            }
+        });
+    }
+}
+
+TEST_F(ContractTest, EveryLevelHasEveryTableAndOneExamRow)
+{
+    const QStringList tables{QStringLiteral("Letters"), QStringLiteral("KeyboardCharSet"),
+                             QStringLiteral("Words"),   QStringLiteral("WordLetter"),
+                             QStringLiteral("Exam"),    QStringLiteral("Configuration")};
+    for (int level = 1; level <= 25; ++level) {
+        SCOPED_TRACE(level);
+        db::Connection connection;
+        connection.Open(connectionString(levelPath(level)));
+        for (const QString &table : tables) {
+            db::Recordset rows;
+            EXPECT_NO_THROW(rows.Open(QStringLiteral("select * from ") + table, connection))
+                << table.toStdString();
+        }
+        db::Recordset exam;
+        exam.Open(QStringLiteral("select * from Exam Order by ID"), connection);
+        ASSERT_EQ(exam.RecordCount(), 1);
+        exam.MoveFirst();
+        EXPECT_EQ(exam.Field(QStringLiteral("ID")).toInteger(), 1);
+        EXPECT_GE(exam.Field(QStringLiteral("PassMark")).toInteger(), 0);
+    }
+    // The listening tests can be passed: at most as many right answers as questions.
+    db::Connection level9;
+    level9.Open(connectionString(levelPath(9)));
+    db::Recordset exam;
+    exam.Open(QStringLiteral("select * from Exam Order by ID"), level9);
+    exam.MoveFirst();
+    EXPECT_LE(exam.Field(QStringLiteral("PassMark")).toInteger(), 15);
+}
+
+TEST_F(ContractTest, EveryStoredPathResolvesToAFile)
+{
+    const QSet<QString> paths = storedPathsOfLetters();
+    EXPECT_GT(paths.size(), 68 * 15 - 1);
+    for (const QString &path : paths) {
+        EXPECT_TRUE(path.startsWith(u'\\')) << path.toStdString();
+        EXPECT_TRUE(QFileInfo(platform::ProgramPath(path)).isFile()) << path.toStdString();
+    }
+    for (const QString &path : fixedMedia())
+        EXPECT_TRUE(QFileInfo(platform::ProgramPath(path)).isFile()) << path.toStdString();
+}
+
+TEST_F(ContractTest, NoTwoFilesDifferOnlyInCase)
+{
+    QSet<QString> folded;
+    QDirIterator it(Folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next().toCaseFolded();
+        EXPECT_FALSE(folded.contains(path)) << path.toStdString();
+        folded.insert(path);
+    }
+}
+
+TEST_F(ContractTest, RecordingsDecodeAndLastLongEnoughToHear)
+{
+    QSet<QString> sounds;
+    for (const QString &path :
+         storedPathsOfLetters() + QSet<QString>(fixedMedia().cbegin(), fixedMedia().cend())) {
+        if (path.endsWith(QStringLiteral(".mp3"), Qt::CaseInsensitive))
+            sounds.insert(path);
+    }
+    EXPECT_GT(sounds.size(), 68 * 3);
+    QStringList files;
+    for (const QString &path : sounds)
+        files << platform::ProgramPath(path);
+    const QHash<QString, double> seconds = decodedSeconds(files);
+    for (const QString &path : sounds) {
+        const double length = seconds.value(platform::ProgramPath(path), -1);
+        EXPECT_GT(length, 0.2) << path.toStdString();
+        // Nothing of the lesson should hold the learner for long.
+        EXPECT_LT(length, 15.0) << path.toStdString();
+    }
+}
+
+TEST_F(ContractTest, PicturesLoadAndAnimationsMove)
+{
+    QSet<QString> all = storedPathsOfLetters();
+    for (const QString &path : fixedMedia())
+        all.insert(path);
+    int animations = 0;
+    for (const QString &path : all) {
+        const QString file = platform::ProgramPath(path);
+        if (path.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive)) {
+            QMovie movie(file);
+            EXPECT_TRUE(movie.isValid()) << path.toStdString();
+            EXPECT_GT(movie.frameCount(), 1) << path.toStdString();
+            ++animations;
+        } else if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+            EXPECT_FALSE(QImage(file).isNull()) << path.toStdString();
+        }
+    }
+    EXPECT_GT(animations, 68 * 5);
+}
+
+TEST_F(ContractTest, UsersDatabaseHasTheTableTheLoginReads)
+{
+    const QString users = platform::ProgramPath(QStringLiteral("\\Kelvo.kdt"));
+    ASSERT_TRUE(QFileInfo(users).isFile());
+
+    // Declared types decide how the program reads the values back.
+    sqlite3 *handle = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(users).constData(), &handle, SQLITE_OPEN_READONLY,
+                              nullptr),
+              SQLITE_OK);
+    sqlite3_stmt *statement = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(handle, "PRAGMA table_info(UserDetails)", -1, &statement, nullptr),
+              SQLITE_OK);
+    QHash<QString, QString> types;
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        types.insert(
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 1))),
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 2))));
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close_v2(handle);
+    EXPECT_EQ(types.value(QStringLiteral("UserName")).toStdString(), "TEXT");
+    EXPECT_EQ(types.value(QStringLiteral("Password")).toStdString(), "TEXT");
+    EXPECT_EQ(types.value(QStringLiteral("LevelAt")).toStdString(), "SMALLINT");
+    EXPECT_EQ(types.value(QStringLiteral("LastUpdated")).toStdString(), "DATETIME");
+
+    // A new user, stored and read back as the new-user dialog and the login do,
+    // on a copy: the folder's own file may hold real learners.
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("Kelvo.kdt"));
+    ASSERT_TRUE(QFile::copy(users, copy));
+    QFile(copy).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QDateTime when(QDate(2024, 5, 1), QTime(13, 45));
+    {
+        db::Connection connection;
+        connection.Open(connectionString(copy));
+        db::Recordset rows;
+        rows.Open(QStringLiteral("select * from UserDetails Order by UserName"), connection);
+        rows.AddNew();
+        rows.setField(QStringLiteral("UserName"), QStringLiteral("Zzz Test"));
+        rows.setField(QStringLiteral("Password"), QStringLiteral("Pw"));
+        rows.setField(QStringLiteral("LevelAt"), 1);
+        rows.setField(QStringLiteral("LastUpdated"), when);
+        rows.Update();
+    }
+    db::Connection connection;
+    connection.Open(connectionString(copy));
+    db::Recordset rows;
+    rows.Open(QStringLiteral("select * from UserDetails where UserName = 'zzz test'"), connection);
+    ASSERT_EQ(rows.RecordCount(), 1);
+    rows.MoveFirst();
+    EXPECT_EQ(rows.Field(QStringLiteral("LevelAt")).toInteger(), 1);
+    EXPECT_EQ(rows.Field(QStringLiteral("LastUpdated")).toDateTime(), when);
+    EXPECT_EQ(rows.Field(QStringLiteral("Password")).toString().toStdString(), "Pw");
+}
+
+TEST_F(ContractTest, FolderStaysSmall)
+{
+    qint64 bytes = 0;
+    QDirIterator it(Folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    const QStringList content{QStringLiteral("kdt"), QStringLiteral("gif"), QStringLiteral("png"),
+                              QStringLiteral("mp3")};
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        // The program's own executable will share the folder; it is not content.
+        if (content.contains(info.suffix().toLower()))
+            bytes += info.size();
+    }
+    EXPECT_GT(bytes, 0);
+    EXPECT_LT(bytes, 30LL * 1024 * 1024);
+}
+
+} // namespace

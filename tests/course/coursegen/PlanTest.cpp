@@ -1,0 +1,218 @@
+#include "course/coursegen/CoursePlan.h"
+#include "course/coursegen/CourseTables.h"
+#include "course/coursegen/ExamplePlacement.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <utility>
+
+using coursegen::CoursePlan;
+using coursegen::CourseTables;
+using coursegen::MediaJob;
+using coursegen::MediaKind;
+namespace placement = coursegen::placement;
+
+namespace {
+
+const CourseTables &tables()
+{
+    static const CourseTables loaded = CourseTables::load(QStringLiteral(OSTRANA_COURSE_TABLES));
+    return loaded;
+}
+
+const CoursePlan &plan()
+{
+    static const CoursePlan made = CoursePlan::make(tables());
+    return made;
+}
+
+QStringList pathColumns(const schema::LetterRow &row)
+{
+    QStringList paths;
+    for (const db::Variant *value :
+         {&row.LetterPicture, &row.LetterAnimation, &row.LetterSound, &row.PictureAAnimation,
+          &row.PictureASound, &row.PictureAWord, &row.PictureBAnimation, &row.PictureBSound,
+          &row.PictureBWord, &row.PictureLetter1, &row.PictureLetter2, &row.PictureLetter3,
+          &row.PictureLetter4, &row.PictureLetter5, &row.PictureLetter6})
+        paths << value->toString();
+    return paths;
+}
+
+QRect rectOf(const db::Variant &left, const db::Variant &top, const db::Variant &width,
+             const db::Variant &height)
+{
+    return {left.toInteger(), top.toInteger(), width.toInteger(), height.toInteger()};
+}
+
+TEST(PlanTest, EveryStoredPathBeginsWithABackslashAndIsUniqueWithoutCase)
+{
+    QSet<QString> folded;
+    QStringList all;
+    for (const MediaJob &job : plan().media)
+        all << job.storedPath;
+    for (const auto &level : plan().levels)
+        all << level.storedPath();
+    all << QStringLiteral("\\Kelvo.kdt");
+    for (const QString &path : all) {
+        EXPECT_TRUE(path.startsWith(u'\\')) << path.toStdString();
+        EXPECT_FALSE(path.contains(u'/')) << path.toStdString();
+        EXPECT_FALSE(folded.contains(path.toCaseFolded())) << path.toStdString();
+        folded.insert(path.toCaseFolded());
+    }
+}
+
+TEST(PlanTest, EveryPathOfALevelIsAPlannedMedium)
+{
+    QHash<QString, MediaKind> kinds;
+    for (const MediaJob &job : plan().media)
+        kinds.insert(job.storedPath, job.kind);
+    for (const auto &level : plan().levels) {
+        for (const schema::LetterRow &row : level.letters) {
+            for (const QString &path : pathColumns(row))
+                EXPECT_TRUE(kinds.contains(path)) << path.toStdString();
+            EXPECT_EQ(kinds.value(row.LetterPicture.toString()), MediaKind::LetterPicture);
+            EXPECT_EQ(kinds.value(row.LetterAnimation.toString()), MediaKind::StrokeAnimation);
+            EXPECT_EQ(kinds.value(row.LetterSound.toString()), MediaKind::Speech);
+            EXPECT_EQ(kinds.value(row.PictureAWord.toString()), MediaKind::WordStrip);
+            EXPECT_EQ(kinds.value(row.PictureBAnimation.toString()), MediaKind::ExampleAnimation);
+            EXPECT_EQ(kinds.value(row.PictureLetter6.toString()), MediaKind::TracingPicture);
+        }
+    }
+}
+
+TEST(PlanTest, LevelsHoldTheirLettersInLessonOrderAndOneExamRow)
+{
+    const QHash<int, int> expected{{1, 8},  {2, 10}, {3, 18}, {4, 8},   {5, 18},  {6, 8},
+                                   {7, 16}, {8, 34}, {9, 34}, {11, 12}, {12, 12}, {14, 10}};
+    ASSERT_EQ(plan().levels.size(), 25);
+    for (const auto &level : plan().levels) {
+        EXPECT_EQ(level.letters.size(), expected.value(level.level, 0)) << level.level;
+        EXPECT_EQ(level.passMark, tables().levels.at(level.level - 1).passMark);
+        for (int i = 0; i < level.letters.size(); ++i)
+            EXPECT_EQ(level.letters.at(i).ID.toLong(), i + 1);
+    }
+    // Level 2 starts with ટ, the ninth consonant; its pronunciation is the table's name.
+    const schema::LetterRow &first = plan().levels.at(1).letters.first();
+    EXPECT_EQ(first.LetterPronounciation.toString().toStdString(), "TA");
+    EXPECT_EQ(first.LetterPicture.toString().toStdString(), "\\letters\\consonants\\09.png");
+}
+
+TEST(PlanTest, ALetterUsedByManyLevelsHasItsMediaOnce)
+{
+    // ક is in levels 1, 3, 8 and 9: the same files every time, planned once.
+    QSet<QString> pictures;
+    for (int level : {1, 3, 8, 9})
+        pictures.insert(plan().levels.at(level - 1).letters.first().LetterPicture.toString());
+    EXPECT_EQ(pictures.size(), 1);
+
+    int items = 0;
+    for (const MediaJob &job : plan().media) {
+        if (job.kind == MediaKind::LetterPicture)
+            ++items;
+    }
+    EXPECT_EQ(items, 34 + 12 + 12 + 10);
+    int tracings = 0;
+    for (const MediaJob &job : plan().media) {
+        if (job.kind == MediaKind::TracingPicture) {
+            ++tracings;
+            EXPECT_GE(job.number, 1);
+            EXPECT_LE(job.number, 6);
+        }
+    }
+    EXPECT_EQ(tracings, 6 * items);
+}
+
+TEST(PlanTest, ExamplePicturesLieInsideTheirAreasApartFromTheLetter)
+{
+    for (const auto &level : plan().levels) {
+        for (const schema::LetterRow &row : level.letters) {
+            const QRect a =
+                rectOf(row.PictureALeft, row.PictureATop, row.PictureAWidth, row.PictureAHeight);
+            const QRect b =
+                rectOf(row.PictureBLeft, row.PictureBTop, row.PictureBWidth, row.PictureBHeight);
+            for (const auto &[r, area] :
+                 {std::pair{a, placement::AreaA}, std::pair{b, placement::AreaB}}) {
+                EXPECT_GT(r.width(), 0);
+                EXPECT_GT(r.height(), 0);
+                // Whole pixels from the area's corner, so nothing is resampled.
+                EXPECT_EQ((r.left() - area.left()) % 15, 0);
+                EXPECT_EQ((r.top() - area.top()) % 15, 0);
+                EXPECT_EQ(r.width() % 15, 0);
+                EXPECT_EQ(r.height() % 15, 0);
+                EXPECT_FALSE(r.intersects(placement::LetterFrame));
+            }
+            EXPECT_TRUE(placement::AreaA.contains(a));
+            EXPECT_TRUE(placement::AreaB.contains(b));
+            EXPECT_FALSE(a.intersects(b));
+        }
+    }
+}
+
+TEST(PlanTest, PlacementCentresAndClipsToTheArea)
+{
+    const QRect square = placement::place(placement::AreaA, QSize(100, 100));
+    EXPECT_EQ(square.width(), 1500);
+    // Centred to the nearest whole pixel.
+    EXPECT_LE(std::abs((square.left() - placement::AreaA.left()) -
+                       (placement::AreaA.right() - square.right())),
+              15);
+    EXPECT_EQ(square.top() - placement::AreaA.top(), 510);
+    const QRect huge = placement::place(placement::AreaB, QSize(1000, 1000));
+    EXPECT_EQ(huge, placement::AreaB);
+}
+
+TEST(PlanTest, NumeralPicturesShowAsManyThingsAsTheirValue)
+{
+    QHash<QString, int> counts;
+    for (const MediaJob &job : plan().media) {
+        if (job.kind == MediaKind::ExampleAnimation)
+            counts.insert(job.storedPath, job.number);
+    }
+    const auto &numerals = plan().levels.at(13).letters;
+    ASSERT_EQ(numerals.size(), 10);
+    for (int i = 0; i < numerals.size(); ++i) {
+        EXPECT_EQ(counts.value(numerals.at(i).PictureAAnimation.toString()), i + 1);
+        EXPECT_EQ(counts.value(numerals.at(i).PictureBAnimation.toString()), i + 1);
+    }
+    // A word shows its one thing.
+    EXPECT_EQ(counts.value(plan().levels.at(0).letters.first().PictureAAnimation.toString()), 1);
+}
+
+TEST(PlanTest, FixedMediaArePlanned)
+{
+    QSet<QString> paths;
+    for (const MediaJob &job : plan().media)
+        paths.insert(job.storedPath);
+    for (const char *fixed :
+         {"\\Animation\\logo.gif", "\\Animation\\click.gif", "\\Animation\\click2.gif",
+          "\\Animation\\loading.gif", "\\Animation\\instruction2.gif",
+          "\\Animation\\numberinstruction2.gif", "\\Animation\\testinstructions.gif",
+          "\\Animation\\numbertestinstructions.gif", "\\sounds\\ohm.mp3",
+          "\\test\\congratulations.gif", "\\test\\Applause.mp3"})
+        EXPECT_TRUE(paths.contains(QString::fromLatin1(fixed))) << fixed;
+}
+
+TEST(PlanTest, InputHashFollowsTheParametersNotThePath)
+{
+    MediaJob job{MediaKind::Speech, QStringLiteral("\\a.mp3"), QStringLiteral("ક")};
+    MediaJob moved = job;
+    moved.storedPath = QStringLiteral("\\b.mp3");
+    EXPECT_EQ(job.inputHash(), moved.inputHash());
+    MediaJob other = job;
+    other.text = QStringLiteral("ખ");
+    EXPECT_NE(job.inputHash(), other.inputHash());
+    MediaJob bigger = job;
+    bigger.size = QSize(1, 2);
+    EXPECT_NE(job.inputHash(), bigger.inputHash());
+
+    // The same tables plan the same content.
+    const CoursePlan again = CoursePlan::make(tables());
+    for (int i = 0; i < again.levels.size(); ++i)
+        EXPECT_EQ(again.levels.at(i).contentHash(), plan().levels.at(i).contentHash());
+    EXPECT_NE(plan().levels.at(0).contentHash(), plan().levels.at(3).contentHash());
+}
+
+} // namespace

@@ -1,0 +1,234 @@
+#include "TablesFixture.h"
+
+#include <QRegularExpression>
+
+using coursegen::CourseTables;
+using coursegen::ItemTable;
+using coursegentest::TablesFixture;
+
+namespace {
+
+std::string s(const QString &text)
+{
+    return text.toStdString();
+}
+
+class TablesTest : public TablesFixture
+{};
+
+TEST_F(TablesTest, CommittedTablesLoadWithEveryItemAndLevel)
+{
+    ASSERT_EQ(s(loadError()), "");
+    const CourseTables tables = CourseTables::load(folder());
+    EXPECT_EQ(tables.consonants.size(), 34);
+    EXPECT_EQ(tables.vowels.size(), 12);
+    EXPECT_EQ(tables.vowelSigns.size(), 12);
+    EXPECT_EQ(tables.numerals.size(), 10);
+    ASSERT_EQ(tables.levels.size(), 25);
+    for (int i = 0; i < 25; ++i)
+        EXPECT_EQ(tables.levels.at(i).level, i + 1);
+
+    // Rows keep their columns' meaning.
+    EXPECT_EQ(s(tables.consonants.first().key), "k");
+    EXPECT_EQ(s(tables.consonants.first().text), "ક");
+    EXPECT_EQ(s(tables.consonants.first().name), "KA");
+    EXPECT_EQ(s(tables.vowelSigns.first().text), "◌ા");
+    EXPECT_EQ(tables.numerals.at(2).count, 3);
+    EXPECT_EQ(tables.consonants.at(2).count, 1);
+
+    // Level 3 is levels 1 and 2 together, in lesson order.
+    const auto &level3 = tables.levels.at(2);
+    ASSERT_TRUE(level3.table.has_value());
+    EXPECT_EQ(*level3.table, ItemTable::Consonants);
+    EXPECT_EQ(level3.items.size(), 18);
+    EXPECT_EQ(level3.items.first(), 0);
+    EXPECT_EQ(tables.levels.at(11).passMark, 10);
+    EXPECT_FALSE(tables.levels.at(9).table.has_value());
+    EXPECT_TRUE(tables.levels.at(9).items.isEmpty());
+}
+
+TEST_F(TablesTest, RowWithAMissingCellNamesFileLineAndCounts)
+{
+    const int line =
+        replaceLine(QStringLiteral("consonants.tsv"), QStringLiteral("g\t"),
+                    QStringLiteral("g\tગ\tGA\tગ\tગાજર\t🥕\tગુલાબ"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("consonants.tsv:%1: expected 8 columns, found 7").arg(line)));
+}
+
+TEST_F(TablesTest, ExtraTabMakesAnEmptyCellOrAnExtraColumn)
+{
+    int line = replaceLine(QStringLiteral("vowels.tsv"), QStringLiteral("ઈ\t"),
+                           QStringLiteral("ઈ\tEE\t\tઈંડું\t🥚\tઈંટ\t🧱"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("vowels.tsv:%1: empty cell in column say").arg(line)));
+
+    line = replaceLine(QStringLiteral("vowels.tsv"), QStringLiteral("ઈ\t"),
+                       QStringLiteral("ઈ\tEE\tઈ\tઈંડું\t🥚\tઈંટ\t🧱\t"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("vowels.tsv:%1: expected 7 columns, found 8").arg(line)));
+}
+
+TEST_F(TablesTest, SpacesInsteadOfATabAreAFault)
+{
+    const int line = replaceLine(QStringLiteral("numerals.tsv"), QStringLiteral("૨\t"),
+                                 QStringLiteral("૨\t2 \tBE\tબે\tબે કેળાં\t🍌\tબે દડા\t⚽"));
+    EXPECT_TRUE(loadError().startsWith(QStringLiteral("numerals.tsv:%1: spaces around").arg(line)))
+        << s(loadError());
+}
+
+TEST_F(TablesTest, UnknownItemOfALevelIsNamed)
+{
+    const int line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("4\t"),
+                                 QStringLiteral("4\tconsonants\tp P b B m y r Q\t8\twhy"));
+    EXPECT_EQ(
+        s(loadError()),
+        s(QStringLiteral("levels.tsv:%1: unknown item \"Q\" (not in consonants.tsv)").arg(line)));
+
+    // Items are matched exactly: "K" is ખ, not ક.
+    replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("4\t"),
+                QStringLiteral("4\tvowels\tp P b B m y r l\t8\twhy"));
+    EXPECT_TRUE(loadError().contains(QStringLiteral("unknown item \"p\" (not in vowels.tsv)")))
+        << s(loadError());
+
+    replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("4\t"),
+                QStringLiteral("4\tsyllables\tp P b B m y r l\t8\twhy"));
+    EXPECT_TRUE(loadError().contains(QStringLiteral("unknown table \"syllables\"")))
+        << s(loadError());
+}
+
+TEST_F(TablesTest, LevelItemCountMustFitItsExercise)
+{
+    // An order test has a tile for every letter: seven letters cannot fill eight.
+    int line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("1\t"),
+                           QStringLiteral("1\tconsonants\tk K g G c C j\t8\twhy"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("levels.tsv:%1: level 1 has 7 items, expected 8: its "
+                               "order test has that many tiles")
+                    .arg(line)));
+
+    // The letter listening test asks 15 distinct letters.
+    restoreLevels();
+    line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("9\t"),
+                       QStringLiteral("9\tconsonants\tk K g G c C j J t T d D N w\t12\twhy"));
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("levels.tsv:%1: level 9 has 14 items, expected 15 to 34").arg(line)))
+        << s(loadError());
+
+    // A level whose content lies elsewhere takes no items.
+    restoreLevels();
+    line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("10\t"),
+                       QStringLiteral("10\tconsonants\tk\t8\twhy"));
+    EXPECT_TRUE(
+        loadError().startsWith(QStringLiteral("levels.tsv:%1: level 10 has 1 items").arg(line)))
+        << s(loadError());
+}
+
+TEST_F(TablesTest, DuplicateKeysAndLevelsAreRefused)
+{
+    const int first = lineOf(QStringLiteral("consonants.tsv"), QStringLiteral("k\t"));
+    const int line = replaceLine(
+        QStringLiteral("consonants.tsv"), QStringLiteral("K\t"),
+        QStringLiteral("k\tખ\tKHA\tખ\tખુરશી\t🪑\tખિસકોલી\t🐿️"));
+    EXPECT_EQ(s(loadError()), s(QStringLiteral("consonants.tsv:%1: key \"k\" is already on line %2")
+                                    .arg(line)
+                                    .arg(first)));
+
+    QStringList levels = lines(QStringLiteral("levels.tsv"));
+    const int level1 = lineOf(QStringLiteral("levels.tsv"), QStringLiteral("1\t"));
+    levels.append(levels.at(level1 - 1));
+    write(QStringLiteral("levels.tsv"), levels);
+    restoreConsonants();
+    EXPECT_EQ(s(loadError()), s(QStringLiteral("levels.tsv:%1: level 1 is already on line %2")
+                                    .arg(levels.size())
+                                    .arg(level1)));
+}
+
+TEST_F(TablesTest, ItemListedTwiceInALevelIsRefused)
+{
+    const int line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("1\t"),
+                                 QStringLiteral("1\tconsonants\tk K g G c C j k\t8\twhy"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("levels.tsv:%1: item \"k\" is listed twice").arg(line)));
+}
+
+TEST_F(TablesTest, BadNumbersAreNamedWithTheirColumn)
+{
+    int line = replaceLine(QStringLiteral("numerals.tsv"), QStringLiteral("૨\t"),
+                           QStringLiteral("૨\ttwo\tBE\tબે\tબે કેળાં\t🍌\tબે દડા\t⚽"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("numerals.tsv:%1: value: expected a whole number, found \"two\"")
+                    .arg(line)));
+
+    line = replaceLine(QStringLiteral("numerals.tsv"), QStringLiteral("૨\t"),
+                       QStringLiteral("૨\t0\tBE\tબે\tબે કેળાં\t🍌\tબે દડા\t⚽"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("numerals.tsv:%1: value: 0 is outside 1 to 20").arg(line)));
+
+    restoreNumerals();
+    line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("12\t"),
+                       QStringLiteral("12\tvowel_signs\tA i I u U e E Ae AE > : R.\t-3\twhy"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("levels.tsv:%1: pass_mark: expected a whole number, found \"-3\"")
+                    .arg(line)));
+}
+
+TEST_F(TablesTest, MissingFileWrongHeaderAndWrongRowCount)
+{
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("vowels.tsv"))));
+    EXPECT_TRUE(loadError().startsWith(QStringLiteral("vowels.tsv: cannot be read")))
+        << s(loadError());
+
+    restoreFile(QStringLiteral("vowels.tsv"));
+    const int header =
+        replaceLine(QStringLiteral("vowels.tsv"), QStringLiteral("letter\t"),
+                    QStringLiteral("letter\tsay\tname\tword_a\temoji_a\tword_b\temoji_b"));
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("vowels.tsv:%1: expected the column names letter name say").arg(header)))
+        << s(loadError());
+
+    restoreFile(QStringLiteral("vowels.tsv"));
+    QStringList vowels = lines(QStringLiteral("vowels.tsv"));
+    vowels.removeAt(lineOf(QStringLiteral("vowels.tsv"), QStringLiteral("ઔ\t")) - 1);
+    write(QStringLiteral("vowels.tsv"), vowels);
+    EXPECT_EQ(s(loadError()), "vowels.tsv: expected 12 rows, found 11");
+}
+
+TEST_F(TablesTest, KeyMustStandForItsLetter)
+{
+    const int line =
+        replaceLine(QStringLiteral("consonants.tsv"), QStringLiteral("g\t"),
+                    QStringLiteral("g\tઘ\tGA\tગ\tગાજર\t🥕\tગુલાબ\t🌹"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("consonants.tsv:%1: key \"g\" stands for ગ, not ઘ").arg(line)));
+}
+
+TEST_F(TablesTest, EditorHabitsAreAccepted)
+{
+    // A byte-order mark and Windows line ends change no cell.
+    QFile file(path(QStringLiteral("vowels.tsv")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    bytes.replace("\n", "\r\n");
+    bytes.prepend("\xEF\xBB\xBF");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+
+    ASSERT_EQ(s(loadError()), "");
+    const CourseTables tables = CourseTables::load(folder());
+    EXPECT_EQ(s(tables.vowels.first().text), "અ");
+    EXPECT_EQ(s(tables.vowels.last().examples.at(1).emoji), "🤫");
+}
+
+TEST_F(TablesTest, TextThatIsNotUtf8IsRefused)
+{
+    QFile file(path(QStringLiteral("numerals.tsv")));
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("\xff\xfe\n");
+    file.close();
+    EXPECT_EQ(s(loadError()), "numerals.tsv: is not UTF-8 text");
+}
+
+} // namespace
