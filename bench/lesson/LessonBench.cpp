@@ -34,10 +34,9 @@ class LessonWindow
 public:
     LessonWindow()
     {
-        const LessonFolder folder = lessonFolder();
-        std::fprintf(stderr, "program folder: %s (%s)\n", qPrintable(folder.path),
-                     folder.real ? "made by the content tool" : "stand-in");
-        platform::setAppPath(folder.path);
+        const QString folder = lessonFolder();
+        std::fprintf(stderr, "program folder: %s\n", qPrintable(folder));
+        platform::setAppPath(folder);
         modMain::resetForTests();
         modMain::gDbPath = m_users.filePath(QStringLiteral("Kelvo.kdt"));
         makeUsersDatabase(modMain::gDbPath, Learner, 8);

@@ -91,10 +91,9 @@ int main(int argc, char **argv)
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
 
-    const LessonFolder folder = lessonFolder();
-    std::printf("program folder: %s (%s)\n", qPrintable(folder.path),
-                folder.real ? "made by the content tool" : "stand-in");
-    platform::setAppPath(folder.path);
+    const QString folder = lessonFolder();
+    std::printf("program folder: %s\n", qPrintable(folder));
+    platform::setAppPath(folder);
     QTemporaryDir users;
     modMain::gDbPath = users.filePath(QStringLiteral("Kelvo.kdt"));
     makeUsersDatabase(modMain::gDbPath, QStringLiteral("shots"), 8);
