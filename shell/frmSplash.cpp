@@ -95,7 +95,7 @@ void frmSplash::SizeSplashToScreen()
 
 QPixmap frmSplash::splashPicture(const QSize &size)
 {
-    const QString file = platform::ProgramPath(QStringLiteral("\\Animation\\splash.png"));
+    const QString file = platform::ProgramPath(QStringLiteral("\\pictures\\splash.png"));
     if (QFileInfo(file).isFile()) {
         QImageReader reader(file);
         const QImage image = reader.read();

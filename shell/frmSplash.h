@@ -32,7 +32,7 @@ public:
     // and a screen size in twips.
     static QSize splashSizeFor(int screenCode, int screenWidth, int screenHeight);
 
-    // The picture the splash shows: "\Animation\splash.png" of the program
+    // The picture the splash shows: "\pictures\splash.png" of the program
     // folder when there is one, else one drawn for the given size in pixels.
     static QPixmap splashPicture(const QSize &size);
 

@@ -151,7 +151,7 @@ TEST_F(Splash, APictureInTheProgramFolderIsShownStretched)
 {
     QImage green(20, 30, QImage::Format_RGB32);
     green.fill(QColor(0, 200, 0));
-    const QString file = folder.addFile(QStringLiteral("animation/Splash.PNG"));
+    const QString file = folder.addFile(QStringLiteral("Pictures/Splash.PNG"));
     ASSERT_TRUE(green.save(file, "PNG"));
 
     ScreenSizeDouble screen(800, 600);
@@ -168,7 +168,7 @@ TEST_F(Splash, APictureInTheProgramFolderIsShownStretched)
 
 TEST_F(Splash, AFileThatIsNoPictureFallsBackToTheDrawnOne)
 {
-    folder.addFile(QStringLiteral("Animation/splash.png"), QByteArray("not a picture"));
+    folder.addFile(QStringLiteral("pictures/splash.png"), QByteArray("not a picture"));
     frmSplash splash;
     Loaded mainWindow;
     load(splash, mainWindow);
