@@ -180,7 +180,7 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
 
     // Media of the items that some level uses, each once.
     QHash<int, QSet<int>> used;
-    for (const LevelSpec &level : tables.levels) {
+    for (const LevelEntry &level : tables.levels) {
         if (level.table) {
             for (int index : level.items)
                 used[int(*level.table)].insert(index);
@@ -197,13 +197,13 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
     addFixedMedia(plan.media);
     checkUniquePaths(plan.media);
 
-    for (const LevelSpec &spec : tables.levels) {
+    for (const LevelEntry &entry : tables.levels) {
         LevelContent content;
-        content.level = spec.level;
-        content.passMark = spec.passMark;
-        if (spec.table) {
-            const QList<CourseItem> &items = tables.items(*spec.table);
-            for (int index : spec.items)
+        content.level = entry.level;
+        content.passMark = entry.passMark;
+        if (entry.table) {
+            const QList<CourseItem> &items = tables.items(*entry.table);
+            for (int index : entry.items)
                 content.letters.append(letterRow(items.at(index), int(content.letters.size()) + 1));
         }
         plan.levels.append(content);

@@ -139,29 +139,29 @@ QList<CourseItem> loadItems(const QString &folder, const TableShape &shape)
     return items;
 }
 
-LevelSpec levelOf(const CourseTables &tables, const TsvFile &file, const TsvRow &row)
+LevelEntry levelOf(const CourseTables &tables, const TsvFile &file, const TsvRow &row)
 {
-    LevelSpec spec;
-    spec.level = wholeNumber(file, row, QStringLiteral("level"), 1, CourseTables::LevelCount);
-    spec.passMark = wholeNumber(file, row, QStringLiteral("pass_mark"), 0, 32767);
+    LevelEntry entry;
+    entry.level = wholeNumber(file, row, QStringLiteral("level"), 1, CourseTables::LevelCount);
+    entry.passMark = wholeNumber(file, row, QStringLiteral("pass_mark"), 0, 32767);
 
     const QString table = row.cells.at(file.column(QStringLiteral("table")));
     const QString items = row.cells.at(file.column(QStringLiteral("items")));
     if (table != QStringLiteral("-")) {
         for (const TableShape &shape : shapes()) {
             if (tableName(shape.table) == table)
-                spec.table = shape.table;
+                entry.table = shape.table;
         }
-        if (!spec.table)
+        if (!entry.table)
             throw TableError(file.name(), row.line,
                              QStringLiteral("unknown table \"%1\"").arg(table));
     }
-    if (!spec.table && items != QStringLiteral("-")) {
+    if (!entry.table && items != QStringLiteral("-")) {
         throw TableError(file.name(), row.line,
                          QStringLiteral("items given without a table (write - for none)"));
     }
-    if (spec.table) {
-        const QList<CourseItem> &list = tables.items(*spec.table);
+    if (entry.table) {
+        const QList<CourseItem> &list = tables.items(*entry.table);
         for (const QString &key : items.split(u' ')) {
             int found = -1;
             for (int i = 0; i < list.size(); ++i) {
@@ -173,46 +173,46 @@ LevelSpec levelOf(const CourseTables &tables, const TsvFile &file, const TsvRow 
                     file.name(), row.line,
                     QStringLiteral("unknown item \"%1\" (not in %2.tsv)").arg(key, table));
             }
-            if (spec.items.contains(found)) {
+            if (entry.items.contains(found)) {
                 throw TableError(file.name(), row.line,
                                  QStringLiteral("item \"%1\" is listed twice").arg(key));
             }
-            spec.items.append(found);
+            entry.items.append(found);
         }
     }
-    const LevelCapacity range = LevelCapacity::of(spec.level);
-    if (spec.items.size() < range.lowest || spec.items.size() > range.highest) {
+    const LevelCapacity range = LevelCapacity::of(entry.level);
+    if (entry.items.size() < range.lowest || entry.items.size() > range.highest) {
         const QString wanted =
             range.lowest == range.highest
                 ? QString::number(range.lowest)
                 : QStringLiteral("%1 to %2").arg(range.lowest).arg(range.highest);
         throw TableError(file.name(), row.line,
                          QStringLiteral("level %1 has %2 items, expected %3: %4")
-                             .arg(spec.level)
-                             .arg(spec.items.size())
+                             .arg(entry.level)
+                             .arg(entry.items.size())
                              .arg(wanted, range.why));
     }
-    return spec;
+    return entry;
 }
 
-QList<LevelSpec> loadLevels(const QString &folder, const CourseTables &tables)
+QList<LevelEntry> loadLevels(const QString &folder, const CourseTables &tables)
 {
     const TsvFile file =
         TsvFile::read(QDir(folder).filePath(QStringLiteral("levels.tsv")),
                       {QStringLiteral("level"), QStringLiteral("table"), QStringLiteral("items"),
                        QStringLiteral("pass_mark"), QStringLiteral("reason")});
-    QList<LevelSpec> levels(CourseTables::LevelCount);
+    QList<LevelEntry> levels(CourseTables::LevelCount);
     QHash<int, int> lines;
     for (const TsvRow &row : file.rows()) {
-        const LevelSpec spec = levelOf(tables, file, row);
-        if (lines.contains(spec.level)) {
+        const LevelEntry entry = levelOf(tables, file, row);
+        if (lines.contains(entry.level)) {
             throw TableError(file.name(), row.line,
                              QStringLiteral("level %1 is already on line %2")
-                                 .arg(spec.level)
-                                 .arg(lines.value(spec.level)));
+                                 .arg(entry.level)
+                                 .arg(lines.value(entry.level)));
         }
-        lines.insert(spec.level, row.line);
-        levels[spec.level - 1] = spec;
+        lines.insert(entry.level, row.line);
+        levels[entry.level - 1] = entry;
     }
     for (int level = 1; level <= CourseTables::LevelCount; ++level) {
         if (!lines.contains(level))

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "course/coursegen/CourseItem.h"
-#include "course/coursegen/LevelSpec.h"
+#include "course/coursegen/LevelEntry.h"
 
 #include <QList>
 #include <QString>
@@ -19,7 +19,7 @@ struct CourseTables
     QList<CourseItem> vowels;
     QList<CourseItem> vowelSigns;
     QList<CourseItem> numerals;
-    QList<LevelSpec> levels; // level 1 first, every level once
+    QList<LevelEntry> levels; // level 1 first, every level once
 
     static CourseTables load(const QString &folder);
 

@@ -9,7 +9,7 @@
 namespace coursegen {
 
 // One row of levels.tsv: the items a level teaches, and its pass mark.
-struct LevelSpec
+struct LevelEntry
 {
     int level = 0;
     std::optional<ItemTable> table; // none for levels whose content lies elsewhere
