@@ -7,7 +7,6 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)"
+build_all
 
 exec build/program/ostrana "$@"

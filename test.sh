@@ -7,8 +7,7 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)"
+build_all
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --parallel "$(nproc)" "$@"

@@ -1,5 +1,6 @@
 # Sourced by test.sh and run.sh: installs the Debian packages the program,
-# its content tools and its tests need, only when some are missing.
+# its content tools and its tests need (only when some are missing), and
+# builds everything in build/.
 
 OSTRANA_PACKAGES=(
     build-essential cmake ninja-build pkg-config
@@ -27,4 +28,10 @@ ensure_packages() {
     export DEBIAN_FRONTEND=noninteractive
     "${sudo[@]}" apt-get update -q
     "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds the program, its program folder and the tests in build/.
+build_all() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build --parallel "$(nproc)"
 }
