@@ -10,6 +10,7 @@ OSTRANA_PACKAGES=(
     libespeak-ng-dev espeak-ng-data libmp3lame-dev
     fonts-noto-core fonts-noto-color-emoji fonts-liberation2
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    pulseaudio
 )
 
 ensure_packages() {

@@ -1,94 +1,216 @@
 #include "platform/controls/QtSoundBackend.h"
 
-#include <QAudioOutput>
+#include <QAudioBuffer>
+#include <QAudioDecoder>
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QFileInfo>
-#include <QMediaPlayer>
+#include <QMediaDevices>
 #include <QUrl>
 
 namespace controls {
+namespace {
+
+// How often the sink is asked how much it has played once everything is out.
+constexpr int DrainPollMs = 10;
+// What may still be unheard when the sink counts the playback as played:
+// its own rounding, well under a syllable.
+constexpr qint64 PlayedSlackUs = 15000;
+// A sound server may take a second or two to start a stream; past the
+// recording's length and this, a playback is over whatever the sink says.
+constexpr int LimitSlackMs = 4000;
+// Once everything is out, what the sink still holds is heard within its own
+// buffer's length; this much more and the playback counts as heard.
+constexpr qint64 DrainSlackMs = 500;
+
+} // namespace
 
 QtSoundBackend::QtSoundBackend(QObject *parent)
     : SoundBackend(parent)
-{}
-
-QtSoundBackend::~QtSoundBackend() = default;
-
-void QtSoundBackend::makePlayer()
 {
-    if (m_player)
-        return;
-    m_player = new QMediaPlayer(this);
-    m_output = new QAudioOutput(this);
-    m_player->setAudioOutput(m_output);
-
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
-            [this](QMediaPlayer::MediaStatus status) {
-                if (status == QMediaPlayer::EndOfMedia && m_playing) {
-                    m_playing = false;
-                    emit ended();
-                } else if (status == QMediaPlayer::InvalidMedia) {
-                    fail();
-                }
-            });
-    connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error) {
-        if (error != QMediaPlayer::NoError)
-            fail();
-    });
+    m_drain.setInterval(DrainPollMs);
+    connect(&m_drain, &QTimer::timeout, this, &QtSoundBackend::checkDrained);
+    m_silence.setSingleShot(true);
+    connect(&m_silence, &QTimer::timeout, this, &QtSoundBackend::finish);
+    m_limit.setSingleShot(true);
+    connect(&m_limit, &QTimer::timeout, this, &QtSoundBackend::finish);
 }
 
-void QtSoundBackend::fail()
+QtSoundBackend::~QtSoundBackend()
 {
-    if (!m_hasFile)
-        return;
-    m_broken = true;
-    if (m_playing) {
-        m_playing = false;
-        emit failed();
-    }
+    releaseOutput();
+    dropDecoder();
+}
+
+qint64 QtSoundBackend::lengthUs() const
+{
+    return m_load == Load::Ready ? m_format.durationForBytes(qint32(m_pcm.size())) : 0;
 }
 
 void QtSoundBackend::open(const QString &path)
 {
-    stop();
-    m_hasFile = true;
-    // A file that is not there fails on play without building a pipeline.
+    close();
+    // A file that is not there fails on play without starting a decoder.
     const QFileInfo file(path);
-    m_broken = !file.isFile() || !file.isReadable();
-    if (m_broken) {
-        if (m_player)
-            m_player->setSource(QUrl());
+    if (!file.isFile() || !file.isReadable()) {
+        m_load = Load::Broken;
         return;
     }
-    makePlayer();
-    m_player->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    m_load = Load::Decoding;
+    m_decoder = new QAudioDecoder(this);
+    connect(m_decoder, &QAudioDecoder::bufferReady, this, [this] {
+        const QAudioBuffer buffer = m_decoder->read();
+        if (!buffer.isValid())
+            return;
+        if (m_pcm.isEmpty())
+            m_format = buffer.format();
+        if (buffer.format() == m_format)
+            m_pcm.append(buffer.constData<char>(), buffer.byteCount());
+    });
+    connect(m_decoder, &QAudioDecoder::finished, this, &QtSoundBackend::decoded);
+    connect(m_decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), this,
+            &QtSoundBackend::decodeFailed);
+    m_decoder->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    m_decoder->start();
+}
+
+void QtSoundBackend::dropDecoder()
+{
+    if (m_decoder == nullptr)
+        return;
+    m_decoder->disconnect(this);
+    m_decoder->stop();
+    // It may be inside one of its own signals.
+    m_decoder->deleteLater();
+    m_decoder = nullptr;
+}
+
+void QtSoundBackend::decoded()
+{
+    dropDecoder();
+    if (m_pcm.isEmpty() || !m_format.isValid()) {
+        decodeFailed();
+        return;
+    }
+    m_load = Load::Ready;
+    if (m_playing)
+        startOutput();
+}
+
+void QtSoundBackend::decodeFailed()
+{
+    dropDecoder();
+    m_pcm.clear();
+    m_load = Load::Broken;
+    fail();
 }
 
 void QtSoundBackend::play()
 {
-    if (!m_hasFile || m_broken) {
+    if (m_load == Load::None || m_load == Load::Broken) {
         emit failed();
         return;
     }
+    stop();
     m_playing = true;
-    m_player->setPosition(0);
-    if (m_player->playbackState() != QMediaPlayer::PlayingState)
-        m_player->play();
+    if (m_load == Load::Ready)
+        startOutput();
+    // Still decoding: the output starts when the samples are there.
+}
+
+void QtSoundBackend::startOutput()
+{
+    const int lengthMs = int(lengthUs() / 1000);
+    m_limit.start(lengthMs + LimitSlackMs);
+
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        m_silence.start(lengthMs);
+        return;
+    }
+    m_buffer = new QBuffer(&m_pcm, this);
+    m_buffer->open(QIODevice::ReadOnly);
+    m_sink = new QAudioSink(device, m_format, this);
+    connect(m_sink, &QAudioSink::stateChanged, this, &QtSoundBackend::outputStateChanged);
+    m_sink->start(m_buffer);
+    outputStateChanged(); // a sink that cannot open says so at once
+}
+
+void QtSoundBackend::outputStateChanged()
+{
+    if (m_sink == nullptr || !m_playing)
+        return;
+    if (m_sink->error() != QAudio::NoError && m_sink->error() != QAudio::UnderrunError) {
+        fail();
+        return;
+    }
+    // Idle: every sample has gone to the device, some are still to be heard.
+    if (m_sink->state() == QAudio::IdleState && m_buffer->atEnd() && !m_drain.isActive()) {
+        m_drainClock.start();
+        m_drain.start();
+        checkDrained();
+    }
+}
+
+void QtSoundBackend::checkDrained()
+{
+    if (m_sink == nullptr)
+        return;
+    const qint64 heldMs = m_format.durationForBytes(qint32(m_sink->bufferSize())) / 1000;
+    if (m_sink->processedUSecs() + PlayedSlackUs >= lengthUs() ||
+        m_drainClock.elapsed() > heldMs + DrainSlackMs)
+        finish();
+}
+
+void QtSoundBackend::releaseOutput()
+{
+    m_drain.stop();
+    m_silence.stop();
+    m_limit.stop();
+    if (m_sink != nullptr) {
+        m_sink->disconnect(this);
+        m_sink->stop();
+        m_sink->deleteLater();
+        m_sink = nullptr;
+    }
+    if (m_buffer != nullptr) {
+        m_buffer->deleteLater();
+        m_buffer = nullptr;
+    }
+}
+
+void QtSoundBackend::finish()
+{
+    if (!m_playing)
+        return;
+    m_playing = false;
+    releaseOutput();
+    emit ended();
+}
+
+void QtSoundBackend::fail()
+{
+    if (!m_playing)
+        return;
+    m_playing = false;
+    releaseOutput();
+    emit failed();
 }
 
 void QtSoundBackend::stop()
 {
     m_playing = false;
-    if (m_player)
-        m_player->stop();
+    releaseOutput();
 }
 
 void QtSoundBackend::close()
 {
     stop();
-    m_hasFile = false;
-    m_broken = false;
-    if (m_player)
-        m_player->setSource(QUrl());
+    dropDecoder();
+    m_pcm.clear();
+    m_format = QAudioFormat();
+    m_load = Load::None;
 }
 
 } // namespace controls

@@ -38,16 +38,18 @@ protected:
     QString tone = dir.filePath(QStringLiteral("tone.wav"));
 };
 
-TEST_F(QtSoundBackendTest, NoMediaPlayerIsMadeUntilAFileIsOpened)
+TEST_F(QtSoundBackendTest, OpeningDecodesTheWholeFile)
 {
     SoundPlayer player;
     QtSoundBackend *backend = backendOf(player);
     ASSERT_NE(backend, nullptr);
-    EXPECT_EQ(backend->mediaPlayer(), nullptr);
     player.Open(dir.filePath(QStringLiteral("missing.mp3")));
-    EXPECT_EQ(backend->mediaPlayer(), nullptr);
+    EXPECT_FALSE(backend->isDecoded());
     player.Open(tone);
-    EXPECT_NE(backend->mediaPlayer(), nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(backend->isDecoded(), Bound);
+    EXPECT_NEAR(double(backend->lengthUs()), ToneMs * 1000.0, 5000.0);
+    player.Close();
+    EXPECT_FALSE(backend->isDecoded());
 }
 
 TEST_F(QtSoundBackendTest, ARealFilePlaysToItsEndAndAgainFromTheStart)

@@ -1,0 +1,76 @@
+#include "tests/sound/RealSound.h"
+
+#include "course/sounds/Pcm.h"
+#include "course/sounds/WriteMp3.h"
+
+#include <QTest>
+
+#include <cmath>
+
+namespace RealSound {
+namespace {
+
+std::unique_ptr<PulseServer> &server()
+{
+    static std::unique_ptr<PulseServer> running;
+    return running;
+}
+
+QString &serverError()
+{
+    static QString why = QStringLiteral("the sound server was not started");
+    return why;
+}
+
+} // namespace
+
+void Server::SetUp()
+{
+    server() = std::make_unique<PulseServer>();
+    serverError() = server()->start();
+}
+
+void Server::TearDown()
+{
+    server().reset();
+}
+
+QString Server::error()
+{
+    return serverError();
+}
+
+QString Listener::start()
+{
+    if (!Server::error().isEmpty())
+        return Server::error();
+    m_recording = std::make_unique<MonitorRecording>(PulseServer::recordingDeviceId());
+    if (!m_recording->error().isEmpty())
+        return m_recording->error();
+    // The recording's stream comes up before anything plays.
+    if (!QTest::qWaitFor([this] { return m_recording->seconds() > 0.2; }, 10000))
+        return QStringLiteral("the recording brings no sound");
+    return {};
+}
+
+QList<MonitorRecording::Tone> Listener::heardTones()
+{
+    const double until = m_recording->seconds() + 2 * RecordingLag;
+    // A recording that stalls shows in the checks of what it holds.
+    (void)QTest::qWaitFor([&] { return m_recording->seconds() >= until; }, 10000);
+    return m_recording->tones();
+}
+
+void writeTone(const QString &path, double seconds, double hertz)
+{
+    sounds::Pcm pcm;
+    pcm.sampleRate = 32000;
+    const int count = int(std::lround(seconds * pcm.sampleRate));
+    pcm.samples.resize(size_t(count));
+    for (int i = 0; i < count; ++i)
+        pcm.samples[size_t(i)] =
+            qint16(std::lround(12000.0 * std::sin(2.0 * M_PI * hertz * i / pcm.sampleRate)));
+    sounds::writeMp3(pcm, path);
+}
+
+} // namespace RealSound
