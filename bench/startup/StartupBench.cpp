@@ -1,8 +1,8 @@
-// The program as a learner starts it, under the offscreen platform: the time
-// from starting the process until the login dialog shows (goal: under 150 ms),
-// and the resident memory once the main window is up (goal: under 100 MB).
-// The program runs from a copy of its program folder with a users database of
-// its own; a probe in the program (OSTRANA_STARTUP_PROBE) reports and ends it.
+// The program's start-up under the offscreen platform: the time from starting
+// the process until the login dialog shows (goal: under 150 ms), and the
+// resident memory once the main window is up (goal: under 100 MB). What runs is
+// ostrana_probed, the program's start-up with a probe that reports and ends
+// it, from a copy of the program folder with a users database of its own.
 
 #include "course/schema/Create.h"
 #include "course/schema/Writer.h"
@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -26,6 +27,8 @@ namespace {
 
 const QString ProbeUser = QStringLiteral("bench");
 const QString ProbePassword = QStringLiteral("start-up");
+const QStringList LoginShown{QStringLiteral("login")};
+const QStringList MainShown{QStringLiteral("main"), ProbeUser, ProbePassword};
 
 // A copy of the built program folder (the media the content tool made, when
 // it is there), with a users database holding one learner.
@@ -36,41 +39,44 @@ public:
     {
         if (!m_dir.isValid())
             throw std::runtime_error("no temporary folder");
-        const QFileInfo executable(QStringLiteral(OSTRANA_EXECUTABLE));
-        const QDir built = executable.absoluteDir();
+        const QDir built(QStringLiteral(OSTRANA_PROGRAM_FOLDER));
         QDirIterator files(built.path(), QDir::Files, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QString source = files.next();
             const QString relative = built.relativeFilePath(source);
-            if (relative.compare(QStringLiteral("Kelvo.kdt"), Qt::CaseInsensitive) == 0)
+            if (relative.compare(QStringLiteral("Kelvo.kdt"), Qt::CaseInsensitive) == 0 ||
+                relative == QLatin1String("ostrana"))
                 continue;
             const QString target = m_dir.filePath(relative);
             QDir().mkpath(QFileInfo(target).absolutePath());
             QFile::copy(source, target);
         }
-        QFile::setPermissions(program(), QFile::permissions(executable.filePath()));
+        const QString probed = QStringLiteral(OSTRANA_PROBED_PROGRAM);
+        if (!QFile::copy(probed, program()))
+            throw std::runtime_error("cannot copy the probed program");
+        QFile::setPermissions(program(), QFile::permissions(probed));
         const QString users = m_dir.filePath(QStringLiteral("Kelvo.kdt"));
         schema::createUsersDatabase(users);
         schema::Writer(users).addUser(ProbeUser, passwords::hash(ProbePassword), 1);
     }
 
-    QString program() const { return m_dir.filePath(QFileInfo(OSTRANA_EXECUTABLE).fileName()); }
+    QString program() const
+    {
+        return m_dir.filePath(QFileInfo(QStringLiteral(OSTRANA_PROBED_PROGRAM)).fileName());
+    }
 
     // Runs the program until its probe reports; returns the report and the
     // time it took in seconds.
-    QByteArray run(const QByteArray &mode, double *seconds) const
+    QByteArray run(const QStringList &arguments, double *seconds) const
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("OSTRANA_STARTUP_PROBE"), QString::fromLatin1(mode));
-        environment.insert(QStringLiteral("OSTRANA_PROBE_USER"), ProbeUser);
-        environment.insert(QStringLiteral("OSTRANA_PROBE_PASSWORD"), ProbePassword);
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::SeparateChannels);
         QElapsedTimer clock;
         clock.start();
-        process.start(program(), {});
+        process.start(program(), arguments);
         QByteArray line;
         while (!line.contains('\n') && process.waitForReadyRead(10000))
             line += process.readAllStandardOutput();
@@ -95,9 +101,9 @@ const ProgramFolder &programFolder()
 void ProcessStartToLoginShown(benchmark::State &state)
 {
     double seconds = 0;
-    programFolder().run("login", &seconds); // warms the caches
+    programFolder().run(LoginShown, &seconds); // warms the caches
     for (auto _ : state) {
-        const QByteArray report = programFolder().run("login", &seconds);
+        const QByteArray report = programFolder().run(LoginShown, &seconds);
         if (report != "login-shown") {
             state.SkipWithError(report.constData());
             return;
@@ -117,7 +123,7 @@ void ResidentMemoryWithMainWindowShown(benchmark::State &state)
     double seconds = 0;
     double megabytes = 0;
     for (auto _ : state) {
-        const QByteArray report = programFolder().run("main", &seconds);
+        const QByteArray report = programFolder().run(MainShown, &seconds);
         const QByteArray prefix = "main-shown rss-kb=";
         if (!report.startsWith(prefix)) {
             state.SkipWithError(report.constData());

@@ -1,5 +1,6 @@
 #include "course/coursegen/CourseMedia.h"
 
+#include "course/pictures/Colours.h"
 #include "course/pictures/Pictures.h"
 #include "course/sounds/Sounds.h"
 
@@ -37,6 +38,9 @@ void makeCourseMedium(const MediaJob &job, const QString &file)
         return;
     case MediaKind::ClickHint:
         pictures::writeClickHint(file, job.size);
+        return;
+    case MediaKind::ClearClickHint:
+        pictures::writeClearClickHint(file, job.size, pictures::colours::InfoWindow);
         return;
     case MediaKind::Loading:
         pictures::writeLoading(file);

@@ -86,8 +86,11 @@ void addFixedMedia(QList<MediaJob> &media)
     media.append({MediaKind::Logo, QStringLiteral("\\Animation\\logo.gif")});
     media.append(
         {MediaKind::ClickHint, QStringLiteral("\\Animation\\click.gif"), {}, 0, ClickSize});
-    media.append(
-        {MediaKind::ClickHint, QStringLiteral("\\Animation\\click2.gif"), {}, 0, SmallClickSize});
+    media.append({MediaKind::ClearClickHint,
+                  QStringLiteral("\\Animation\\click2.gif"),
+                  {},
+                  0,
+                  SmallClickSize});
     media.append({MediaKind::Loading, QStringLiteral("\\Animation\\loading.gif")});
     media.append({MediaKind::Instruction, QStringLiteral("\\Animation\\instruction2.gif"),
                   QStringLiteral("Click the letter to watch and hear it, then trace it in the "

@@ -35,6 +35,7 @@ int cost(MediaKind kind)
     case MediaKind::Logo:
     case MediaKind::Loading:
     case MediaKind::ClickHint:
+    case MediaKind::ClearClickHint:
         return 2;
     default:
         return 1;

@@ -18,6 +18,7 @@ int MediaJob::version(MediaKind kind)
     case MediaKind::Applause:
     case MediaKind::Logo:
     case MediaKind::ClickHint:
+    case MediaKind::ClearClickHint:
     case MediaKind::Loading:
     case MediaKind::Instruction:
     case MediaKind::Congratulations:
@@ -52,6 +53,8 @@ QString MediaJob::kindName(MediaKind kind)
         return QStringLiteral("logo");
     case MediaKind::ClickHint:
         return QStringLiteral("click-hint");
+    case MediaKind::ClearClickHint:
+        return QStringLiteral("clear-click-hint");
     case MediaKind::Loading:
         return QStringLiteral("loading");
     case MediaKind::Instruction:

@@ -20,7 +20,8 @@ enum class MediaKind
     Chant,            // number = milliseconds
     Applause,         // number = milliseconds
     Logo,
-    ClickHint, // size
+    ClickHint,      // size; on the lesson window
+    ClearClickHint, // size; transparent, on the information screen
     Loading,
     Instruction, // text, size
     Congratulations,

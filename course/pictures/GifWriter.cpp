@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRect>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -36,15 +37,36 @@ void check(int result, const char *what)
         throw std::runtime_error(std::string("giflib failed to ") + what);
 }
 
-Indices toIndices(const QImage &image, const Palette &palette)
+// Whether any pixel is fully transparent; a pixel between clear and opaque has no
+// place in a GIF and is refused.
+bool hasTransparency(const std::vector<QImage> &images)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    Indices out(std::size_t(rgb.width()) * std::size_t(rgb.height()));
+    bool transparent = false;
+    for (const QImage &image : images) {
+        if (!image.hasAlphaChannel())
+            continue;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int alpha = qAlpha(line[x]);
+                if (alpha != 0 && alpha != 255)
+                    throw std::runtime_error("a GIF pixel is either opaque or transparent");
+                transparent = transparent || alpha == 0;
+            }
+        }
+    }
+    return transparent;
+}
+
+Indices toIndices(const QImage &argb, const Palette &palette, int transparentIndex)
+{
+    Indices out(std::size_t(argb.width()) * std::size_t(argb.height()));
     std::size_t i = 0;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            out[i++] = palette.indexOf(line[x]);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            out[i++] =
+                qAlpha(line[x]) == 0 ? GifByteType(transparentIndex) : palette.indexOf(line[x]);
     }
     return out;
 }
@@ -69,10 +91,12 @@ QRect changedRect(const Indices &before, const Indices &after, int width, int he
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> colourMap(const Palette &palette)
+// The palette's colours, and black for the transparency index when there is one.
+std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> colourMap(const Palette &palette,
+                                                                       int entries)
 {
     int size = 2;
-    while (size < int(palette.colours().size()))
+    while (size < entries)
         size *= 2;
     std::vector<GifColorType> colours(std::size_t(size), GifColorType{0, 0, 0});
     for (std::size_t i = 0; i < palette.colours().size(); ++i) {
@@ -93,13 +117,17 @@ void putLoopForever(GifFileType *gif)
     check(EGifPutExtensionTrailer(gif), "end the loop block");
 }
 
-void putFrame(GifFileType *gif, const Indices &pixels, int width, QRect rect, int delayCs)
+void putFrame(GifFileType *gif, const Indices &pixels, int width, QRect rect, int delayCs,
+              int transparentIndex)
 {
     GraphicsControlBlock control{};
-    control.DisposalMode = DISPOSE_DO_NOT; // the next frame draws over this one
+    // The next frame draws over this one; with transparency, over a cleared picture, as
+    // its clear pixels could not wipe out what this one drew.
+    control.DisposalMode =
+        transparentIndex == NO_TRANSPARENT_COLOR ? DISPOSE_DO_NOT : DISPOSE_BACKGROUND;
     control.UserInputFlag = false;
     control.DelayTime = delayCs;
-    control.TransparentColor = NO_TRANSPARENT_COLOR;
+    control.TransparentColor = transparentIndex;
     GifByteType extension[4];
     const auto length = EGifGCBToExtension(&control, extension);
     check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension),
@@ -129,9 +157,13 @@ void writeGif(const QString &path, const std::vector<GifFrame> &frames, int maxC
             throw std::runtime_error("the frames of an animation must share one size");
         if (frame.delayCs < 0 || frame.delayCs > 65535)
             throw std::runtime_error("a frame's delay must fit in 16 bits");
-        images.push_back(frame.image);
+        images.push_back(frame.image.convertToFormat(QImage::Format_ARGB32));
     }
-    const Palette palette = Palette::fromImages(images, maxColours);
+    const bool transparent = hasTransparency(images);
+    const Palette palette =
+        Palette::fromImages(images, transparent ? std::max(2, maxColours - 1) : maxColours);
+    const int colours = int(palette.colours().size());
+    const int transparentIndex = transparent ? colours : NO_TRANSPARENT_COLOR;
 
     writeAside(path, [&](const QString &part) {
         int error = 0;
@@ -148,18 +180,19 @@ void writeGif(const QString &path, const std::vector<GifFrame> &frames, int maxC
                                      GifErrorString(error));
         }
         EGifSetGifVersion(gif.get(), true);
-        const auto map = colourMap(palette);
-        check(EGifPutScreenDesc(gif.get(), size.width(), size.height(), 8, 0, map.get()),
+        const auto map = colourMap(palette, transparent ? colours + 1 : colours);
+        check(EGifPutScreenDesc(gif.get(), size.width(), size.height(), 8,
+                                transparent ? transparentIndex : 0, map.get()),
               "write the screen");
         putLoopForever(gif.get());
 
         Indices previous;
-        for (const GifFrame &frame : frames) {
-            Indices current = toIndices(frame.image, palette);
-            const QRect rect = previous.empty()
+        for (std::size_t f = 0; f < frames.size(); ++f) {
+            Indices current = toIndices(images[f], palette, transparentIndex);
+            const QRect rect = previous.empty() || transparent
                                    ? QRect(QPoint(0, 0), size)
                                    : changedRect(previous, current, size.width(), size.height());
-            putFrame(gif.get(), current, size.width(), rect, frame.delayCs);
+            putFrame(gif.get(), current, size.width(), rect, frames[f].delayCs, transparentIndex);
             previous = std::move(current);
         }
         GifFileType *raw = gif.release();

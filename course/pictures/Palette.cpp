@@ -90,11 +90,13 @@ Palette Palette::fromImages(const std::vector<QImage> &images, int maxColours)
     // std::map: iteration in colour order, whatever the insertion order.
     std::map<QRgb, std::uint64_t> histogram;
     for (const QImage &image : images) {
-        const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < rgb.height(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-            for (int x = 0; x < rgb.width(); ++x)
-                ++histogram[line[x] | 0xff000000u];
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < argb.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+            for (int x = 0; x < argb.width(); ++x) {
+                if (qAlpha(line[x]) != 0)
+                    ++histogram[line[x] | 0xff000000u];
+            }
         }
     }
     if (histogram.empty())

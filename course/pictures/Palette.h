@@ -13,7 +13,7 @@ namespace pictures {
 // The colour table of one GIF, computed from all of its frames: their exact colours
 // when there are few enough, else a median cut weighted by how often each colour
 // occurs. Depends only on the pixels, never on hash or memory order, so the same
-// frames always give the same table.
+// frames always give the same table. Fully transparent pixels take no entry.
 class Palette final
 {
 public:

@@ -10,7 +10,8 @@
 // must exist (fonts).
 //
 // Backgrounds: letter, tracing and example pictures are white cards; strips and hints
-// that sit on a window carry that window's own background colour at their edges.
+// that sit on a window carry that window's own background colour at their edges, or
+// (the information screen's hint) are transparent around what they show.
 
 #include <QColor>
 #include <QSize>
@@ -45,9 +46,12 @@ void writeSplash(const QString &pngPath);                                       
 void writeInfoPicture(int index, const QString &pngPath);                       // 116 x 134, 1..3
 void writeSpeakerPicture(const QString &pngPath);                               // 32 x 32
 
-// The same hint and strip on the background of another window than the letter lesson's
-// (the information screen and the tests use colours::InfoWindow).
-void writeClickHint(const QString &gifPath, QSize size, const QColor &background);
+// The hint with nothing around the hand (GIF transparency), for the information
+// screen's corner; its soft edges are blended towards `edges`, the colour behind it.
+void writeClearClickHint(const QString &gifPath, QSize size, const QColor &edges);
+
+// The strip on the background of another window than the letter lesson's (the tests
+// use colours::InfoWindow).
 void writeInstruction(const QString &text, const QString &gifPath, QSize size,
                       const QColor &background);
 

@@ -51,15 +51,49 @@ TEST(FixedMedia, AnimationsHaveTheirSizesAndMove)
     EXPECT_LT(probe::colourfulCount(strip.front()), probe::colourfulCount(strip.back()));
 }
 
-TEST(FixedMedia, HintBlendsIntoTheWindowItIsFor)
+TEST(FixedMedia, LessonHintCarriesTheLessonBackground)
 {
     QTemporaryDir dir;
-    pictures::writeClickHint(dir.filePath("click2.gif"), QSize(29, 25),
-                             pictures::colours::InfoWindow);
-    const auto frames = probe::frames(dir.filePath("click2.gif"));
+    pictures::writeClickHint(dir.filePath("click.gif"), QSize(55, 39));
+    const auto frames = probe::framesWithAlpha(dir.filePath("click.gif"));
     ASSERT_FALSE(frames.empty());
-    EXPECT_EQ(frames.front().pixelColor(0, 0), pictures::colours::InfoWindow);
-    EXPECT_GT(probe::colourfulCount(frames.front()), 20) << "no hand to be seen";
+    EXPECT_EQ(frames.front().pixelColor(0, 0), pictures::colours::LessonWindow);
+}
+
+// The information screen's hint: nothing around the hand, in any frame, and its soft
+// edges blended towards the screen's peach, never the lesson's lavender.
+TEST(FixedMedia, ClearHintIsTransparentAroundTheHand)
+{
+    QTemporaryDir dir;
+    const QColor peach = pictures::colours::InfoWindow;
+    pictures::writeClearClickHint(dir.filePath("click2.gif"), QSize(29, 25), peach);
+    const auto frames = probe::framesWithAlpha(dir.filePath("click2.gif"));
+    ASSERT_GT(frames.size(), 4u);
+    int transparentBefore = -1;
+    bool moves = false;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        const QImage &frame = frames[i];
+        ASSERT_EQ(frame.size(), QSize(29, 25));
+        for (const QPoint corner : {QPoint(0, 0), QPoint(28, 0), QPoint(0, 24), QPoint(28, 24)})
+            EXPECT_EQ(qAlpha(frame.pixel(corner)), 0) << "frame " << i;
+        EXPECT_GT(probe::colourfulCount(frame), 20) << "no hand to be seen in frame " << i;
+        EXPECT_EQ(probe::countNear(frame, pictures::colours::LessonWindow, 24), 0)
+            << "lavender in frame " << i;
+
+        int transparent = 0;
+        for (int y = 0; y < frame.height(); ++y) {
+            for (int x = 0; x < frame.width(); ++x)
+                transparent += qAlpha(frame.pixel(x, y)) == 0 ? 1 : 0;
+        }
+        EXPECT_GT(transparent, frame.width() * frame.height() / 3) << "frame " << i;
+        moves = moves || (transparentBefore >= 0 && transparent != transparentBefore);
+        transparentBefore = transparent;
+    }
+    EXPECT_TRUE(moves) << "the hand does not move";
+
+    pictures::writeClearClickHint(dir.filePath("again.gif"), QSize(29, 25), peach);
+    EXPECT_EQ(probe::fileBytes(dir.filePath("click2.gif")),
+              probe::fileBytes(dir.filePath("again.gif")));
 }
 
 TEST(FixedMedia, InstructionBuildsUpAShortTextAndScrollsALongOne)

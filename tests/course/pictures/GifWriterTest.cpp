@@ -30,6 +30,22 @@ std::vector<GifFrame> walkingSquare(QSize size, int count)
     return frames;
 }
 
+// The same walk with nothing around the square: the pixels it leaves must clear again.
+std::vector<GifFrame> walkingSquareOnNothing(QSize size, int count)
+{
+    std::vector<GifFrame> frames;
+    for (int i = 0; i < count; ++i) {
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.fillRect(3 + i * 5, 7 + i * 2, 9, 6, QColor(200, 30, 40));
+        painter.fillRect(0, size.height() - 3, size.width(), 3, QColor(20, 120, 40));
+        painter.end();
+        frames.push_back({image, 10});
+    }
+    return frames;
+}
+
 } // namespace
 
 TEST(GifWriter, QMovieReadsTheFramesAndSizeWritten)
@@ -57,6 +73,37 @@ TEST(GifWriter, FramesStoredAsChangedRectanglesComposeBackExactly)
     ASSERT_EQ(read.size(), written.size());
     for (std::size_t i = 0; i < read.size(); ++i)
         EXPECT_EQ(read[i], written[i].image.convertToFormat(QImage::Format_RGB32)) << "frame " << i;
+}
+
+TEST(GifWriter, TransparentPixelsComposeBackTransparentInEveryFrame)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("walk.gif");
+    const auto written = walkingSquareOnNothing(QSize(60, 40), 5);
+    pictures::writeGif(path, written);
+
+    const auto read = probe::framesWithAlpha(path);
+    ASSERT_EQ(read.size(), written.size());
+    for (std::size_t i = 0; i < read.size(); ++i)
+        // Premultiplied, every fully transparent pixel reads alike.
+        EXPECT_EQ(read[i].convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  written[i].image.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << "frame " << i;
+
+    QMovie movie(path);
+    for (int i = 0; i <= 3; ++i) // QMovie composes frames one after another
+        ASSERT_TRUE(movie.jumpToFrame(i));
+    ASSERT_EQ(movie.currentImage().size(), QSize(60, 40));
+    EXPECT_EQ(qAlpha(movie.currentImage().pixel(5, 9)), 0) << "the square's first place";
+    EXPECT_EQ(movie.currentImage().pixelColor(20, 14), QColor(200, 30, 40));
+}
+
+TEST(GifWriter, RefusesPartlyTransparentPixels)
+{
+    QTemporaryDir dir;
+    auto frames = walkingSquareOnNothing(QSize(30, 20), 2);
+    frames.back().image.setPixel(1, 1, qRgba(10, 20, 30, 128));
+    EXPECT_THROW(pictures::writeGif(dir.filePath("soft.gif"), frames), std::runtime_error);
 }
 
 TEST(GifWriter, SameFramesGiveByteIdenticalFiles)

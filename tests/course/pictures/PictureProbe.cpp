@@ -21,13 +21,21 @@ bool isInk(QRgb pixel, const QColor &background)
 
 std::vector<QImage> frames(const QString &path)
 {
+    std::vector<QImage> out = framesWithAlpha(path);
+    for (QImage &image : out)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    return out;
+}
+
+std::vector<QImage> framesWithAlpha(const QString &path)
+{
     QImageReader reader(path);
     std::vector<QImage> out;
     for (int i = 0; i < 1000 && reader.canRead(); ++i) {
         const QImage image = reader.read();
         if (image.isNull())
             break;
-        out.push_back(image.convertToFormat(QImage::Format_RGB32));
+        out.push_back(image.convertToFormat(QImage::Format_ARGB32));
     }
     return out;
 }
@@ -64,6 +72,23 @@ int colourfulCount(const QImage &image)
         for (int x = 0; x < rgb.width(); ++x) {
             const QColor c(rgb.pixel(x, y));
             count += c.hsvSaturation() > 120 && c.value() > 90 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int countNear(const QImage &image, const QColor &colour, int tolerance)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            const QRgb pixel = argb.pixel(x, y);
+            count += qAlpha(pixel) > 0 && std::abs(qRed(pixel) - colour.red()) <= tolerance &&
+                             std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+                             std::abs(qBlue(pixel) - colour.blue()) <= tolerance
+                         ? 1
+                         : 0;
         }
     }
     return count;

@@ -1,4 +1,4 @@
-#include "shell/StartupProbe.h"
+#include "bench/startup/StartupProbe.h"
 
 #include "shell/PasswordBox.h"
 #include "shell/frmLogin.h"
@@ -35,17 +35,17 @@ int residentKilobytes()
 
 } // namespace
 
-StartupProbe::StartupProbe(bool logIn, QObject *parent)
+StartupProbe::StartupProbe(Until until, const QString &userName, const QString &password,
+                           QObject *parent)
     : QObject(parent)
-    , m_logIn(logIn)
+    , m_until(until)
+    , m_userName(userName)
+    , m_password(password)
 {}
 
-void StartupProbe::installFromEnvironment()
+void StartupProbe::install(Until until, const QString &userName, const QString &password)
 {
-    const QByteArray mode = qgetenv("OSTRANA_STARTUP_PROBE");
-    if (mode != "login" && mode != "main")
-        return;
-    qApp->installEventFilter(new StartupProbe(mode == "main", qApp));
+    qApp->installEventFilter(new StartupProbe(until, userName, password, qApp));
 }
 
 bool StartupProbe::eventFilter(QObject *watched, QEvent *event)
@@ -53,15 +53,15 @@ bool StartupProbe::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::Show || !watched->isWidgetType())
         return false;
     if (watched->objectName() == QLatin1String("frmLogin")) {
-        if (!m_logIn)
+        if (m_until == Until::LoginShown)
             report("login-shown");
         auto *login = static_cast<frmLogin *>(watched);
-        QTimer::singleShot(0, login, [login] {
-            login->txtUserName->setText(qEnvironmentVariable("OSTRANA_PROBE_USER"));
-            login->txtPassword->setText(qEnvironmentVariable("OSTRANA_PROBE_PASSWORD"));
+        QTimer::singleShot(0, login, [this, login] {
+            login->txtUserName->setText(m_userName);
+            login->txtPassword->setText(m_password);
             login->cmdOK->click();
         });
-    } else if (m_logIn && watched->objectName() == QLatin1String("frmMain")) {
+    } else if (m_until == Until::MainShown && watched->objectName() == QLatin1String("frmMain")) {
         report("main-shown rss-kb=" + QByteArray::number(residentKilobytes()));
     }
     return false;

@@ -1,0 +1,27 @@
+// The program as its main runs it, with the start-up probe installed:
+//   ostrana_probed login
+//   ostrana_probed main USER PASSWORD
+// It belongs to the start-up benchmark alone; the learner's program has no probe.
+
+#include "bench/startup/StartupProbe.h"
+#include "shell/RunProgram.h"
+
+#include <QApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 2 && arguments.at(1) == QLatin1String("login")) {
+        StartupProbe::install(StartupProbe::Until::LoginShown);
+    } else if (arguments.size() == 4 && arguments.at(1) == QLatin1String("main")) {
+        StartupProbe::install(StartupProbe::Until::MainShown, arguments.at(2), arguments.at(3));
+    } else {
+        std::fputs("usage: ostrana_probed login | main USER PASSWORD\n", stderr);
+        return 64;
+    }
+    return shell::runProgram(app);
+}
