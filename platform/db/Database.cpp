@@ -11,8 +11,9 @@ namespace db {
 namespace {
 
 // Another process holding the file (a second copy of the program) is waited
-// for this long before the write is refused.
-constexpr int BusyTimeoutMs = 2000;
+// for this long before an open, a read or a write is refused: long enough
+// for any write of the course to end.
+constexpr int BusyTimeoutMs = 10000;
 
 } // namespace
 

@@ -1,9 +1,12 @@
 #include "platform/forms/Screen.h"
 #include "resources/StringTable.h"
 #include "tests/shell/ShellFixture.h"
+#include "tests/support/HeldWriteLock.h"
 
 #include <QDateTime>
 #include <QFileInfo>
+
+#include <chrono>
 
 using modErrors::gErrMsg;
 using namespace modMain;
@@ -183,6 +186,29 @@ TEST_F(UsersTest, RefusedRowGivesAddFailedWithTheReportAndIsNotKept)
     EXPECT_EQ(UserExists(QStringLiteral("RAVI")), 101);
     EXPECT_EQ(AddUser(QStringLiteral("Mira"), QStringLiteral("m")), -1);
     EXPECT_EQ(storedUserCount(), 3);
+}
+
+// Another copy of the program writing: its lock is waited for, at start-up
+// and when a user is added, rather than failing the learner.
+TEST_F(UsersTest, AUsersDatabaseLockedAtStartUpIsWaitedFor)
+{
+    {
+        HeldWriteLock lock(folder.usersDatabase(), std::chrono::seconds(3));
+        openUsers();
+        EXPECT_TRUE(lock.released());
+    }
+    EXPECT_TRUE(gErrMsg.isEmpty()) << gErrMsg.toStdString();
+    EXPECT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("a")), -1);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Anya"), QStringLiteral("a")), -1);
+}
+
+TEST_F(UsersTest, AddingAUserWaitsForAnotherProgramsWrite)
+{
+    openUsers();
+    HeldWriteLock lock(folder.usersDatabase(), std::chrono::seconds(3));
+    EXPECT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("a")), -1) << gErrMsg.toStdString();
+    EXPECT_TRUE(lock.released());
+    EXPECT_EQ(storedUserCount(), 1);
 }
 
 } // namespace
