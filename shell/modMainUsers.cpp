@@ -1,4 +1,5 @@
 #include "platform/core/RuntimeError.h"
+#include "platform/db/DuplicateValue.h"
 #include "platform/db/Variant.h"
 #include "platform/forms/Screen.h"
 #include "platform/services/ProgramEnd.h"
@@ -136,7 +137,17 @@ int AddUser(const QString &userName, const QString &password)
         users.setField(QStringLiteral("Password"), storedPassword);
         users.setField(QStringLiteral("LevelAt"), 1);
         users.setField(QStringLiteral("LastUpdated"), QDateTime::currentDateTime());
-        users.Update();
+        try {
+            users.Update();
+        } catch (const db::DuplicateValue &error) {
+            // Another copy of the program took the name after our snapshot.
+            if (!error.columns().contains(QStringLiteral("UserDetails.UserName"),
+                                          Qt::CaseInsensitive))
+                throw;
+            modErrors::gErrMsg =
+                FormatMessage(resources::LoadResString(NameTaken), QStringList{userName});
+            return NameTaken;
+        }
         result = Success;
     } catch (const platform::RuntimeError &error) {
         storeReport(error);
