@@ -5,8 +5,10 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <chrono>
+#include <sodium.h>
 
 using modErrors::gErrMsg;
 using namespace modMain;
@@ -229,6 +231,47 @@ TEST_F(UsersTest, ProgramCostIsTheInteractiveOne)
         << stored.toStdString();
     EXPECT_EQ(ValidateUser(QStringLiteral("anya"), QStringLiteral("Secret1")), -1);
     EXPECT_EQ(ValidateUser(QStringLiteral("anya"), QStringLiteral("secret1")), 102);
+}
+
+// A true hash of password at a cost the program never uses itself.
+QString hashAtCost(const char *password, unsigned long long passes, size_t memory)
+{
+    char stored[crypto_pwhash_STRBYTES];
+    if (crypto_pwhash_str(stored, password, qstrlen(password), passes, memory) != 0)
+        ADD_FAILURE() << "cannot hash at this cost";
+    return QString::fromLatin1(stored);
+}
+
+TEST_F(UsersTest, AStoredHashDearerThanTheProgramsOwnIsAWrongPassword)
+{
+    {
+        schema::Writer writer(folder.usersDatabase());
+        writer.addUser(QStringLiteral("Passes"),
+                       hashAtCost("pw", crypto_pwhash_OPSLIMIT_INTERACTIVE + 1,
+                                  crypto_pwhash_MEMLIMIT_INTERACTIVE),
+                       1);
+        writer.addUser(QStringLiteral("Memory"),
+                       hashAtCost("pw", 1, 2 * crypto_pwhash_MEMLIMIT_INTERACTIVE), 1);
+        // 4 GiB and 2^32 - 1 passes: verifying it would hold the login for ever.
+        QString forged = passwords::hash(QStringLiteral("pw"));
+        forged.replace(QRegularExpression(QStringLiteral("m=\\d+,t=\\d+")),
+                       QStringLiteral("m=4194304,t=4294967295"));
+        writer.addUser(QStringLiteral("Forged"), forged, 1);
+        QString lanes = passwords::hash(QStringLiteral("pw"));
+        lanes.replace(QStringLiteral(",p=1$"), QStringLiteral(",p=4$"));
+        writer.addUser(QStringLiteral("Lanes"), lanes, 1);
+    }
+    openUsers();
+    for (const char *name : {"Passes", "Memory", "Forged", "Lanes"}) {
+        gErrMsg.clear();
+        EXPECT_EQ(ValidateUser(QString::fromLatin1(name), QStringLiteral("pw")), 102) << name;
+        EXPECT_EQ(gErrMsg, QStringLiteral("Password is incorrect. Please try again."));
+    }
+    // Such a hash is no plain password either.
+    EXPECT_EQ(
+        ValidateUser(QStringLiteral("Forged"),
+                     storedField(QStringLiteral("Forged"), QStringLiteral("Password")).toString()),
+        102);
 }
 
 } // namespace
