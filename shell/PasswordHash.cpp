@@ -57,6 +57,11 @@ QString hash(const QString &password)
     return QString::fromLatin1(stored);
 }
 
+bool isHash(const QString &stored)
+{
+    return stored.startsWith(QLatin1String("$argon2"));
+}
+
 bool matches(const QString &stored, const QString &password)
 {
     initialiseOnce();

@@ -29,6 +29,25 @@ void storeReport(const platform::RuntimeError &error)
     modErrors::gErrMsg = modErrors::ErrorReport(error);
 }
 
+// Whether stored, the Password of the current row, is password. Users made
+// before passwords were hashed have it as typed: it is taken once, exactly,
+// and replaced by its hash at once. The learner typed the right password, so
+// a hash that cannot be written leaves only its report pending.
+bool passwordMatches(db::Recordset &users, const QString &stored, const QString &password)
+{
+    if (passwords::isHash(stored))
+        return passwords::matches(stored, password);
+    if (stored != password)
+        return false;
+    try {
+        users.setField(QStringLiteral("Password"), passwords::hash(password));
+        users.Update();
+    } catch (const platform::RuntimeError &error) {
+        storeReport(error);
+    }
+    return true;
+}
+
 } // namespace
 
 QString ConnectionString(const QString &databasePath)
@@ -107,7 +126,7 @@ int ValidateUser(const QString &userName, const QString &password)
             if (!userRows::sameName(users.Field(QStringLiteral("UserName")), userName))
                 continue;
             const db::Variant stored = users.Field(QStringLiteral("Password"));
-            if (!stored.isNull() && passwords::matches(stored.toString(), password))
+            if (!stored.isNull() && passwordMatches(users, stored.toString(), password))
                 return Success;
         }
         modErrors::gErrMsg = resources::LoadResString(WrongPassword);

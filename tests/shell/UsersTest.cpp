@@ -1,3 +1,4 @@
+#include "platform/db/Database.h"
 #include "platform/forms/Screen.h"
 #include "resources/StringTable.h"
 #include "tests/shell/ShellFixture.h"
@@ -122,20 +123,62 @@ TEST_F(UsersTest, BlankAndSpacesOnlyNamesAreDifferentUsers)
     EXPECT_EQ(storedUserCount(), 2);
 }
 
-TEST_F(UsersTest, NullOrPlainStoredPasswordMatchesNothing)
+TEST_F(UsersTest, APlainStoredPasswordLogsInOnceAndIsReplacedByItsHash)
 {
     {
         schema::Writer writer(folder.usersDatabase());
-        writer.addUser(QStringLiteral("Nobody"), db::Variant(), 3);
-        writer.addUser(QStringLiteral("Empty"), QStringLiteral(""), 3);
         writer.addUser(QStringLiteral("Plain"), QStringLiteral("plain"), 3);
+        writer.addUser(QStringLiteral("Empty"), QStringLiteral(""), 2);
+        writer.addUser(QStringLiteral("Nobody"), db::Variant(), 3);
+        // Text shaped like a hash is never a plain password, even typed as stored.
+        writer.addUser(QStringLiteral("Shaped"), QStringLiteral("$argon2id$v=19$not-a-hash"), 1);
+        writer.addUser(QStringLiteral("Prefix"), QStringLiteral("$argon2"), 1);
     }
     openUsers();
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("Plain")), 102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain ")), 102);
+    EXPECT_EQ(storedField(QStringLiteral("Plain"), QStringLiteral("Password")).toString(),
+              QStringLiteral("plain"));
+
+    gErrMsg.clear();
+    EXPECT_EQ(ValidateUser(QStringLiteral("plain"), QStringLiteral("plain")), -1);
+    EXPECT_TRUE(gErrMsg.isEmpty()) << gErrMsg.toStdString();
+    const QString stored =
+        storedField(QStringLiteral("Plain"), QStringLiteral("Password")).toString();
+    EXPECT_TRUE(stored.startsWith(QStringLiteral("$argon2id$"))) << stored.toStdString();
+    EXPECT_TRUE(passwords::matches(stored, QStringLiteral("plain")));
+    EXPECT_EQ(storedField(QStringLiteral("Plain"), QStringLiteral("LevelAt")).toInteger(), 3);
+    // From now on the hash decides, in this run and the next.
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain")), -1);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), stored), 102);
+    modMain::resetForTests();
+    gDbPath = folder.usersDatabase();
+    openUsers();
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain")), -1);
+
+    EXPECT_EQ(ValidateUser(QStringLiteral("Empty"), QStringLiteral("x")), 102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Empty"), QString()), -1);
+    EXPECT_TRUE(storedField(QStringLiteral("Empty"), QStringLiteral("Password"))
+                    .toString()
+                    .startsWith(QStringLiteral("$argon2id$")));
     EXPECT_EQ(ValidateUser(QStringLiteral("Nobody"), QString()), 102);
-    EXPECT_EQ(ValidateUser(QStringLiteral("Nobody"), QStringLiteral("")), 102);
-    EXPECT_EQ(ValidateUser(QStringLiteral("Empty"), QStringLiteral("")), 102);
-    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain")), 102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Shaped"), QStringLiteral("$argon2id$v=19$not-a-hash")),
+              102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Prefix"), QStringLiteral("$argon2")), 102);
     EXPECT_EQ(gErrMsg, QStringLiteral("Password is incorrect. Please try again."));
+}
+
+TEST_F(UsersTest, APlainPasswordWhoseHashCannotBeWrittenStillLogsIn)
+{
+    usersWriter().addUser(QStringLiteral("Plain"), QStringLiteral("plain"), 3);
+    openUsers();
+    // Another program removes the row after our snapshot: the hash has
+    // nowhere to go, but the learner typed the stored password.
+    db::Database::openExisting(folder.usersDatabase())
+        ->exec(QStringLiteral("DELETE FROM UserDetails"));
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain")), -1);
+    EXPECT_TRUE(gErrMsg.startsWith(QStringLiteral("Error No=-2147467259\rError Description=")))
+        << gErrMsg.toStdString();
 }
 
 TEST_F(UsersTest, EveryRowOfTheNameIsTried)
