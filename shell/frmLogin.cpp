@@ -5,6 +5,7 @@
 #include "platform/services/MessageBoxStyle.h"
 #include "resources/Icons.h"
 #include "resources/StringTable.h"
+#include "shell/LengthLimit.h"
 #include "shell/PasswordBox.h"
 #include "shell/frmNewUser.h"
 #include "shell/modErrors.h"
@@ -35,7 +36,7 @@ frmLogin::frmLogin(QWidget *parent)
 
     txtUserName->setObjectName(QStringLiteral("txtUserName"));
     txtUserName->Move(1320, 120, 2325, 345);
-    txtUserName->setMaxLength(UserNameMaxLength);
+    LengthLimit::install(*txtUserName, UserNameMaxLength);
 
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->Move(1320, 525, 2325, 345);

@@ -5,6 +5,7 @@
 #include "platform/services/MessageBoxStyle.h"
 #include "resources/Icons.h"
 #include "resources/StringTable.h"
+#include "shell/LengthLimit.h"
 #include "shell/PasswordBox.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
@@ -44,7 +45,7 @@ frmNewUser::frmNewUser(QWidget *parent)
 
     txtUserName->setObjectName(QStringLiteral("txtUserName"));
     txtUserName->Move(1335, 120, 2325, 345);
-    txtUserName->setMaxLength(UserNameMaxLength);
+    LengthLimit::install(*txtUserName, UserNameMaxLength);
 
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->Move(1335, 525, 2325, 345);

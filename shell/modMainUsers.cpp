@@ -1,4 +1,5 @@
 #include "platform/core/RuntimeError.h"
+#include "platform/db/DuplicateValue.h"
 #include "platform/db/Variant.h"
 #include "platform/forms/Screen.h"
 #include "platform/services/ProgramEnd.h"
@@ -26,6 +27,25 @@ constexpr int OptimisticLock = 3;
 void storeReport(const platform::RuntimeError &error)
 {
     modErrors::gErrMsg = modErrors::ErrorReport(error);
+}
+
+// Whether stored, the Password of the current row, is password. Users made
+// before passwords were hashed have it as typed: it is taken once, exactly,
+// and replaced by its hash at once. The learner typed the right password, so
+// a hash that cannot be written leaves only its report pending.
+bool passwordMatches(db::Recordset &users, const QString &stored, const QString &password)
+{
+    if (passwords::isHash(stored))
+        return passwords::matches(stored, password);
+    if (stored != password)
+        return false;
+    try {
+        users.setField(QStringLiteral("Password"), passwords::hash(password));
+        users.Update();
+    } catch (const platform::RuntimeError &error) {
+        storeReport(error);
+    }
+    return true;
 }
 
 } // namespace
@@ -106,7 +126,7 @@ int ValidateUser(const QString &userName, const QString &password)
             if (!userRows::sameName(users.Field(QStringLiteral("UserName")), userName))
                 continue;
             const db::Variant stored = users.Field(QStringLiteral("Password"));
-            if (!stored.isNull() && passwords::matches(stored.toString(), password))
+            if (!stored.isNull() && passwordMatches(users, stored.toString(), password))
                 return Success;
         }
         modErrors::gErrMsg = resources::LoadResString(WrongPassword);
@@ -136,7 +156,17 @@ int AddUser(const QString &userName, const QString &password)
         users.setField(QStringLiteral("Password"), storedPassword);
         users.setField(QStringLiteral("LevelAt"), 1);
         users.setField(QStringLiteral("LastUpdated"), QDateTime::currentDateTime());
-        users.Update();
+        try {
+            users.Update();
+        } catch (const db::DuplicateValue &error) {
+            // Another copy of the program took the name after our snapshot.
+            if (!error.columns().contains(QStringLiteral("UserDetails.UserName"),
+                                          Qt::CaseInsensitive))
+                throw;
+            modErrors::gErrMsg =
+                FormatMessage(resources::LoadResString(NameTaken), QStringList{userName});
+            return NameTaken;
+        }
         result = Success;
     } catch (const platform::RuntimeError &error) {
         storeReport(error);

@@ -1,6 +1,7 @@
 #include "platform/db/Database.h"
 
 #include "platform/core/RuntimeError.h"
+#include "platform/db/DuplicateValue.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,8 +12,18 @@ namespace db {
 namespace {
 
 // Another process holding the file (a second copy of the program) is waited
-// for this long before the write is refused.
-constexpr int BusyTimeoutMs = 2000;
+// for this long before an open, a read or a write is refused: long enough
+// for any write of the course to end.
+constexpr int BusyTimeoutMs = 10000;
+
+// "UNIQUE constraint failed: T.a, T.b": the columns, as the engine names them.
+QStringList clashingColumns(const QString &message)
+{
+    const int start = message.lastIndexOf(QLatin1String(": "));
+    if (start < 0)
+        return {};
+    return message.mid(start + 2).split(QLatin1String(", "), Qt::SkipEmptyParts);
+}
 
 } // namespace
 
@@ -87,7 +98,11 @@ int Database::changes() const
 
 void Database::fail() const
 {
-    raiseDatabaseError(QString::fromUtf8(sqlite3_errmsg(m_handle)));
+    const QString message = QString::fromUtf8(sqlite3_errmsg(m_handle));
+    const int code = sqlite3_extended_errcode(m_handle);
+    if (code == SQLITE_CONSTRAINT_UNIQUE || code == SQLITE_CONSTRAINT_PRIMARYKEY)
+        throw DuplicateValue(message, clashingColumns(message));
+    raiseDatabaseError(message);
 }
 
 } // namespace db

@@ -32,7 +32,8 @@ public:
     qint64 lastInsertRowid() const;
     int changes() const;
 
-    // The engine's refusal as a run-time error carrying its own message.
+    // The engine's refusal as a run-time error carrying its own message; a
+    // clash on a unique column is a DuplicateValue.
     [[noreturn]] void fail() const;
 
 private:

@@ -19,6 +19,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QTest>
 
@@ -214,6 +216,40 @@ TEST_F(StartUp, OnAn800x600ScreenTheMainWindowComesUpCompact)
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(main->formHeight(), 8550);
     EXPECT_EQ(main->ssPnlInfo->Height(), 7920);
+}
+
+TEST_F(StartUp, AMissingUsersDatabaseIsReportedAndNoLoginOrNewUserCreatesIt)
+{
+    ASSERT_TRUE(QFile::remove(folder.usersDatabase()));
+    ProgramEndCatcher end;
+    MessageBoxScript boxes;
+    const QString notSet = QStringLiteral("Error No=91\rError Description=");
+    boxes.expect(notSet, 48, services::MessageBoxAnswer::Ok)
+        .expect(notSet, 48, services::MessageBoxAnswer::Ok);
+    std::unique_ptr<WhenModal> newUserDialog;
+    WhenModal login([&](QWidget *modal) {
+        auto *dialog = qobject_cast<frmLogin *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClicks(dialog->txtUserName, QStringLiteral("Meera"));
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        newUserDialog = std::make_unique<WhenModal>([](QWidget *next) {
+            auto *create = qobject_cast<frmNewUser *>(next);
+            ASSERT_NE(create, nullptr);
+            QTest::keyClicks(create->txtUserName, QStringLiteral("Meera"));
+            QTest::keyClicks(create->txtPassword, QStringLiteral("mango7"));
+            QTest::mouseClick(create->cmdOK, Qt::LeftButton);
+            QTest::mouseClick(create->cmdCancel, Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog->cmdNew, Qt::LeftButton);
+        QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
+    });
+
+    EXPECT_THROW(modMain::Main(), ProgramEnded);
+
+    ASSERT_TRUE(login.done());
+    ASSERT_TRUE(newUserDialog && newUserDialog->done());
+    EXPECT_EQ(boxes.pending(), 0);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
 }
 
 } // namespace

@@ -1,9 +1,15 @@
+#include "platform/db/Database.h"
 #include "platform/forms/Screen.h"
 #include "resources/StringTable.h"
 #include "tests/shell/ShellFixture.h"
+#include "tests/support/HeldWriteLock.h"
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <chrono>
+#include <sodium.h>
 
 using modErrors::gErrMsg;
 using namespace modMain;
@@ -117,20 +123,62 @@ TEST_F(UsersTest, BlankAndSpacesOnlyNamesAreDifferentUsers)
     EXPECT_EQ(storedUserCount(), 2);
 }
 
-TEST_F(UsersTest, NullOrPlainStoredPasswordMatchesNothing)
+TEST_F(UsersTest, APlainStoredPasswordLogsInOnceAndIsReplacedByItsHash)
 {
     {
         schema::Writer writer(folder.usersDatabase());
-        writer.addUser(QStringLiteral("Nobody"), db::Variant(), 3);
-        writer.addUser(QStringLiteral("Empty"), QStringLiteral(""), 3);
         writer.addUser(QStringLiteral("Plain"), QStringLiteral("plain"), 3);
+        writer.addUser(QStringLiteral("Empty"), QStringLiteral(""), 2);
+        writer.addUser(QStringLiteral("Nobody"), db::Variant(), 3);
+        // Text shaped like a hash is never a plain password, even typed as stored.
+        writer.addUser(QStringLiteral("Shaped"), QStringLiteral("$argon2id$v=19$not-a-hash"), 1);
+        writer.addUser(QStringLiteral("Prefix"), QStringLiteral("$argon2"), 1);
     }
     openUsers();
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("Plain")), 102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain ")), 102);
+    EXPECT_EQ(storedField(QStringLiteral("Plain"), QStringLiteral("Password")).toString(),
+              QStringLiteral("plain"));
+
+    gErrMsg.clear();
+    EXPECT_EQ(ValidateUser(QStringLiteral("plain"), QStringLiteral("plain")), -1);
+    EXPECT_TRUE(gErrMsg.isEmpty()) << gErrMsg.toStdString();
+    const QString stored =
+        storedField(QStringLiteral("Plain"), QStringLiteral("Password")).toString();
+    EXPECT_TRUE(stored.startsWith(QStringLiteral("$argon2id$"))) << stored.toStdString();
+    EXPECT_TRUE(passwords::matches(stored, QStringLiteral("plain")));
+    EXPECT_EQ(storedField(QStringLiteral("Plain"), QStringLiteral("LevelAt")).toInteger(), 3);
+    // From now on the hash decides, in this run and the next.
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain")), -1);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), stored), 102);
+    modMain::resetForTests();
+    gDbPath = folder.usersDatabase();
+    openUsers();
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain")), -1);
+
+    EXPECT_EQ(ValidateUser(QStringLiteral("Empty"), QStringLiteral("x")), 102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Empty"), QString()), -1);
+    EXPECT_TRUE(storedField(QStringLiteral("Empty"), QStringLiteral("Password"))
+                    .toString()
+                    .startsWith(QStringLiteral("$argon2id$")));
     EXPECT_EQ(ValidateUser(QStringLiteral("Nobody"), QString()), 102);
-    EXPECT_EQ(ValidateUser(QStringLiteral("Nobody"), QStringLiteral("")), 102);
-    EXPECT_EQ(ValidateUser(QStringLiteral("Empty"), QStringLiteral("")), 102);
-    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain")), 102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Shaped"), QStringLiteral("$argon2id$v=19$not-a-hash")),
+              102);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Prefix"), QStringLiteral("$argon2")), 102);
     EXPECT_EQ(gErrMsg, QStringLiteral("Password is incorrect. Please try again."));
+}
+
+TEST_F(UsersTest, APlainPasswordWhoseHashCannotBeWrittenStillLogsIn)
+{
+    usersWriter().addUser(QStringLiteral("Plain"), QStringLiteral("plain"), 3);
+    openUsers();
+    // Another program removes the row after our snapshot: the hash has
+    // nowhere to go, but the learner typed the stored password.
+    db::Database::openExisting(folder.usersDatabase())
+        ->exec(QStringLiteral("DELETE FROM UserDetails"));
+    EXPECT_EQ(ValidateUser(QStringLiteral("Plain"), QStringLiteral("plain")), -1);
+    EXPECT_TRUE(gErrMsg.startsWith(QStringLiteral("Error No=-2147467259\rError Description=")))
+        << gErrMsg.toStdString();
 }
 
 TEST_F(UsersTest, EveryRowOfTheNameIsTried)
@@ -168,7 +216,7 @@ TEST_F(UsersTest, UsersDatabaseThatCannotBeOpenedFailsEveryCheckWithItsReport)
     EXPECT_FALSE(QFileInfo::exists(folder.path() + QStringLiteral("/Missing.kdt")));
 }
 
-TEST_F(UsersTest, RefusedRowGivesAddFailedWithTheReportAndIsNotKept)
+TEST_F(UsersTest, ANameAnotherProgramTookAMomentAgoIsRefusedAsTaken)
 {
     openUsers();
     ASSERT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("a")), -1);
@@ -176,13 +224,39 @@ TEST_F(UsersTest, RefusedRowGivesAddFailedWithTheReportAndIsNotKept)
     // cannot see it, the file's unique name refuses the row.
     schema::Writer(folder.usersDatabase())
         .addUser(QStringLiteral("Ravi"), passwords::hash(QStringLiteral("r")), 1);
-    EXPECT_EQ(AddUser(QStringLiteral("RAVI"), QStringLiteral("b")), 103);
-    EXPECT_TRUE(gErrMsg.startsWith(QStringLiteral("Error No=-2147467259\rError Description=")))
-        << gErrMsg.toStdString();
+    EXPECT_EQ(AddUser(QStringLiteral("RAVI"), QStringLiteral("b")), 104);
+    EXPECT_EQ(gErrMsg, QStringLiteral("Username RAVI already exist. Please choose a different "
+                                      "username."));
     // The refused row is gone from the recordset; the next user still adds.
     EXPECT_EQ(UserExists(QStringLiteral("RAVI")), 101);
     EXPECT_EQ(AddUser(QStringLiteral("Mira"), QStringLiteral("m")), -1);
     EXPECT_EQ(storedUserCount(), 3);
+    EXPECT_TRUE(passwords::matches(
+        storedField(QStringLiteral("Ravi"), QStringLiteral("Password")).toString(),
+        QStringLiteral("r")));
+}
+
+// Another copy of the program writing: its lock is waited for, at start-up
+// and when a user is added, rather than failing the learner.
+TEST_F(UsersTest, AUsersDatabaseLockedAtStartUpIsWaitedFor)
+{
+    {
+        HeldWriteLock lock(folder.usersDatabase(), std::chrono::seconds(3));
+        openUsers();
+        EXPECT_TRUE(lock.released());
+    }
+    EXPECT_TRUE(gErrMsg.isEmpty()) << gErrMsg.toStdString();
+    EXPECT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("a")), -1);
+    EXPECT_EQ(ValidateUser(QStringLiteral("Anya"), QStringLiteral("a")), -1);
+}
+
+TEST_F(UsersTest, AddingAUserWaitsForAnotherProgramsWrite)
+{
+    openUsers();
+    HeldWriteLock lock(folder.usersDatabase(), std::chrono::seconds(3));
+    EXPECT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("a")), -1) << gErrMsg.toStdString();
+    EXPECT_TRUE(lock.released());
+    EXPECT_EQ(storedUserCount(), 1);
 }
 
 } // namespace
@@ -200,6 +274,47 @@ TEST_F(UsersTest, ProgramCostIsTheInteractiveOne)
         << stored.toStdString();
     EXPECT_EQ(ValidateUser(QStringLiteral("anya"), QStringLiteral("Secret1")), -1);
     EXPECT_EQ(ValidateUser(QStringLiteral("anya"), QStringLiteral("secret1")), 102);
+}
+
+// A true hash of password at a cost the program never uses itself.
+QString hashAtCost(const char *password, unsigned long long passes, size_t memory)
+{
+    char stored[crypto_pwhash_STRBYTES];
+    if (crypto_pwhash_str(stored, password, qstrlen(password), passes, memory) != 0)
+        ADD_FAILURE() << "cannot hash at this cost";
+    return QString::fromLatin1(stored);
+}
+
+TEST_F(UsersTest, AStoredHashDearerThanTheProgramsOwnIsAWrongPassword)
+{
+    {
+        schema::Writer writer(folder.usersDatabase());
+        writer.addUser(QStringLiteral("Passes"),
+                       hashAtCost("pw", crypto_pwhash_OPSLIMIT_INTERACTIVE + 1,
+                                  crypto_pwhash_MEMLIMIT_INTERACTIVE),
+                       1);
+        writer.addUser(QStringLiteral("Memory"),
+                       hashAtCost("pw", 1, 2 * crypto_pwhash_MEMLIMIT_INTERACTIVE), 1);
+        // 4 GiB and 2^32 - 1 passes: verifying it would hold the login for ever.
+        QString forged = passwords::hash(QStringLiteral("pw"));
+        forged.replace(QRegularExpression(QStringLiteral("m=\\d+,t=\\d+")),
+                       QStringLiteral("m=4194304,t=4294967295"));
+        writer.addUser(QStringLiteral("Forged"), forged, 1);
+        QString lanes = passwords::hash(QStringLiteral("pw"));
+        lanes.replace(QStringLiteral(",p=1$"), QStringLiteral(",p=4$"));
+        writer.addUser(QStringLiteral("Lanes"), lanes, 1);
+    }
+    openUsers();
+    for (const char *name : {"Passes", "Memory", "Forged", "Lanes"}) {
+        gErrMsg.clear();
+        EXPECT_EQ(ValidateUser(QString::fromLatin1(name), QStringLiteral("pw")), 102) << name;
+        EXPECT_EQ(gErrMsg, QStringLiteral("Password is incorrect. Please try again."));
+    }
+    // Such a hash is no plain password either.
+    EXPECT_EQ(
+        ValidateUser(QStringLiteral("Forged"),
+                     storedField(QStringLiteral("Forged"), QStringLiteral("Password")).toString()),
+        102);
 }
 
 } // namespace

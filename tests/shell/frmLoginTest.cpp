@@ -8,6 +8,7 @@
 #include "shell/frmNewUser.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
+#include "tests/shell/QStringPrinter.h"
 #include "tests/shell/UsersDatabase.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalWatchdog.h"
@@ -350,6 +351,46 @@ TEST_F(LoginNewUser, ANameTakenInAnotherCaseIsRefusedAndNothingIsCopied)
         QTest::mouseClick(newUser.cmdCancel, Qt::LeftButton);
     });
     EXPECT_EQ(login.txtUserName->text(), QStringLiteral("Mira"));
+}
+
+// One key press that gives a text of more than one UTF-16 unit, as an emoji
+// picker or an accent key does.
+void typeCharacter(QWidget *box, const QString &character)
+{
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, character, Qt::NoModifier);
+}
+
+TEST_F(LoginNewUser, ANameAtItsLimitKeepsWholeCharactersAndLogsInAsTyped)
+{
+    const QString thumbs = QString::fromUtf8("\xF0\x9F\x91\x8D");
+    const QString accented = QStringLiteral("e\u0301");
+    const QString name = QString(28, QLatin1Char('m')) + thumbs;
+    showActive(login);
+    pressNew([&](frmNewUser &newUser) {
+        type(newUser.txtUserName, QString(29, QLatin1Char('m')));
+        // Half of either would fit: neither is cut in two.
+        typeCharacter(newUser.txtUserName, thumbs);
+        typeCharacter(newUser.txtUserName, accented);
+        EXPECT_EQ(newUser.txtUserName->text(), QString(29, QLatin1Char('m')));
+        QTest::keyClick(newUser.txtUserName, Qt::Key_Backspace);
+        typeCharacter(newUser.txtUserName, thumbs);
+        EXPECT_EQ(newUser.txtUserName->text(), name);
+        type(newUser.txtUserName, QStringLiteral("m"));
+        EXPECT_EQ(newUser.txtUserName->text(), name);
+        type(newUser.txtPassword, QStringLiteral("pw"));
+        QTest::mouseClick(newUser.cmdOK, Qt::LeftButton);
+    });
+    EXPECT_EQ(login.txtUserName->text(), name);
+
+    // The learner types the name again, the same way, and logs in.
+    login.txtUserName->clear();
+    type(login.txtUserName, QString(28, QLatin1Char('m')));
+    typeCharacter(login.txtUserName, thumbs);
+    typeCharacter(login.txtUserName, thumbs);
+    EXPECT_EQ(login.txtUserName->text(), name);
+    type(login.txtPassword, QStringLiteral("pw"));
+    QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+    EXPECT_TRUE(login.LoginSucceeded);
 }
 
 } // namespace

@@ -69,7 +69,9 @@ TEST_F(NewUser, IsLaidOutAsDesigned)
     EXPECT_EQ(newUser.cmdCancel->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(newUser.lblLabels[0]->buddy(), newUser.txtUserName);
     EXPECT_EQ(newUser.lblLabels[1]->buddy(), newUser.txtPassword);
-    EXPECT_EQ(newUser.txtUserName->maxLength(), 30);
+    QTest::keyClicks(newUser.txtUserName, QString(31, QLatin1Char('n')));
+    EXPECT_EQ(newUser.txtUserName->text(), QString(30, QLatin1Char('n')));
+    newUser.txtUserName->clear();
     EXPECT_EQ(newUser.txtPassword->maxLength(), 12);
     EXPECT_EQ(newUser.txtPassword->echoMode(), QLineEdit::Password);
     EXPECT_TRUE(newUser.Tag().isEmpty());

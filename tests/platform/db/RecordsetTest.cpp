@@ -2,6 +2,7 @@
 #include "course/schema/LetterRow.h"
 #include "platform/core/Paths.h"
 #include "platform/db/Database.h"
+#include "platform/db/DuplicateValue.h"
 
 #include <QFile>
 
@@ -249,10 +250,12 @@ TEST_F(Recordset, ARefusedNewRowRaisesTheEnginesMessageAndIsDropped)
     try {
         users.Update();
         FAIL() << "a second ASHA was stored";
-    } catch (const platform::RuntimeError &error) {
+    } catch (const db::DuplicateValue &error) {
+        // The clash says which column it was on.
         EXPECT_EQ(error.number(), platform::err::DatabaseError);
         EXPECT_TRUE(error.description().contains(QStringLiteral("UNIQUE")))
             << error.description().toStdString();
+        EXPECT_EQ(error.columns(), QStringList{QStringLiteral("UserDetails.UserName")});
     }
     EXPECT_EQ(users.RecordCount(), 2);
     EXPECT_EQ(users.Field(QStringLiteral("UserName")).toString(), QStringLiteral("bina"));
@@ -262,7 +265,14 @@ TEST_F(Recordset, ARefusedNewRowRaisesTheEnginesMessageAndIsDropped)
     // A row without the one required field is refused too, and the recordset goes on.
     users.AddNew();
     users.setField(QStringLiteral("LevelAt"), 1);
-    EXPECT_EQ(errorOf([&] { users.Update(); }), platform::err::DatabaseError);
+    try {
+        users.Update();
+        ADD_FAILURE() << "a row without a name was stored";
+    } catch (const db::DuplicateValue &) {
+        ADD_FAILURE() << "a missing name is no clash";
+    } catch (const platform::RuntimeError &error) {
+        EXPECT_EQ(error.number(), platform::err::DatabaseError);
+    }
     users.AddNew();
     users.setField(QStringLiteral("UserName"), QStringLiteral("chetan"));
     users.Update();
