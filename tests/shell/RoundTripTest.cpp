@@ -182,4 +182,44 @@ TEST_F(RoundTrip, EveryWayBackFindsTheMenuBarWhereItWasAt800x600)
     leaveEveryWay();
 }
 
+TEST_F(RoundTrip, AMissingLevelDatabaseIsReportedAndTheInformationScreenComesBack)
+{
+    frmMain form;
+    logIn(form, 3);
+    ASSERT_TRUE(QFile::remove(folder.levelDatabase(3)));
+    boxes.expect(QStringLiteral("Error No=53\rError Description="),
+                 services::MessageBoxStyle::Exclamation, services::MessageBoxAnswer::Ok);
+
+    chooseLevel(form, 3);
+    EXPECT_EQ(boxes.pending(), 0);
+    EXPECT_EQ(boxes.shown().size(), 1);
+    if (!boxes.shown().isEmpty()) {
+        EXPECT_EQ(boxes.shown().first().owner, &form);
+    }
+    EXPECT_TRUE(modErrors::gErrMsg.isEmpty());
+    expectWholeInformationScreen(form);
+
+    // The learner can go on with a level that is there.
+    chooseLevel(form, 1);
+    EXPECT_TRUE(form.pnl3dLetter->isVisible());
+    EXPECT_EQ(form.LetterLabel->text(), lessonPronunciation(1, 1));
+}
+
+TEST_F(RoundTrip, AMissingLevelNeverOpensOnTheLettersOfTheLastLesson)
+{
+    frmMain form;
+    logIn(form, 8);
+    chooseLevel(form, 8);
+    ASSERT_EQ(form.LetterLabel->text(), lessonPronunciation(8, 1));
+    click(form.cmdBack);
+    ASSERT_TRUE(QFile::remove(folder.levelDatabase(3)));
+    boxes.expect(QStringLiteral("Error No=53\r"), services::MessageBoxStyle::Exclamation,
+                 services::MessageBoxAnswer::Ok);
+
+    chooseLevel(form, 3);
+    EXPECT_EQ(boxes.pending(), 0);
+    expectWholeInformationScreen(form);
+    EXPECT_EQ(modMain::gLetterCount, 0);
+}
+
 } // namespace
