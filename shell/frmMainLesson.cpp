@@ -111,10 +111,10 @@ void frmMain::RunLevel()
         modMain::gLetterCount = 0;
         modMain::LoadLetterRecords();
         if (modMain::gLetterCount < 1) {
-            // The reader left its error pending: the learner is told, and the
-            // information screen that the wait took apart comes back.
-            modErrors::ShowPendingMessage(this);
+            // The information screen that the wait took apart comes back,
+            // and over it the learner reads the error the reader left pending.
             MainScreen();
+            modErrors::ShowPendingMessage(this);
             return;
         }
         modMain::gCurrentLetter = 1;

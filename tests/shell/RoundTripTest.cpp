@@ -187,10 +187,13 @@ TEST_F(RoundTrip, AMissingLevelDatabaseIsReportedAndTheInformationScreenComesBac
     frmMain form;
     logIn(form, 3);
     ASSERT_TRUE(QFile::remove(folder.levelDatabase(3)));
+    bool logoUnderTheBox = false;
     boxes.expect(QStringLiteral("Error No=53\rError Description="),
-                 services::MessageBoxStyle::Exclamation, services::MessageBoxAnswer::Ok);
+                 services::MessageBoxStyle::Exclamation, services::MessageBoxAnswer::Ok,
+                 [&] { logoUnderTheBox = form.aniLogo->isVisible(); });
 
     chooseLevel(form, 3);
+    EXPECT_TRUE(logoUnderTheBox);
     EXPECT_EQ(boxes.pending(), 0);
     EXPECT_EQ(boxes.shown().size(), 1);
     if (!boxes.shown().isEmpty()) {
