@@ -131,6 +131,7 @@ private:
     void createLesson(QWidget *client);
     void createMenus();
     void placeClientArea();
+    void sizeInformationScreen();
     QAction *addExerciseItem(QMenu *menu, const QString &caption);
 
     void ArrangeFor800x600();
@@ -172,6 +173,7 @@ private:
     bool mblnPlayDone = false;
     bool mblnWaiting = false;
     int mintFormHeight = 0;
+    bool m_compact = false; // the 800 x 600 layout applies
     // A start-up sound plays for some seconds; past this it is given up.
     int mintIntroWaitLimit = 15000;
     QWidget *m_client = nullptr;

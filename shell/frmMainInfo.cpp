@@ -92,6 +92,10 @@ void frmMain::MainScreen()
         ssPnlInfo->show();
         mnuFile->menuAction()->setVisible(true);
         mnuHelp->menuAction()->setVisible(true);
+        // The lesson had the window to itself: the bar takes its place again
+        // and the window its own size.
+        sizeInformationScreen();
+        forms::CenterForm(*this);
         setBackColor(InfoBackColor);
 
         pnl3dLetter->hide();

@@ -78,6 +78,7 @@ frmMain::frmMain(QWidget *parent)
     : Form(QStringLiteral("frmMain"), parent)
 {
     setWindowIcon(resources::applicationIcon());
+    setShowInTaskbar(true);
     setBorderStyle(forms::FixedSingle);
     setMinButton(false);
     setMaxButton(false);
@@ -87,9 +88,7 @@ frmMain::frmMain(QWidget *parent)
     m_client = new QWidget(this);
     createInformationScreen(m_client);
     createLesson(m_client);
-    // The designed client area lies below the menu bar.
-    setClientSize(ClientWidth, ClientHeight + platform::toTwips(menuBar->sizeHint().height()));
-    placeClientArea();
+    sizeInformationScreen();
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)
@@ -105,6 +104,19 @@ void frmMain::placeClientArea()
     const int barHeight = menuBar->sizeHint().height();
     menuBar->setGeometry(0, 0, width(), barHeight);
     m_client->setGeometry(0, barHeight, width(), qMax(0, height() - barHeight));
+}
+
+// The information screen's own size, as at load: the designed client area
+// below the menu bar, or the compact layout's outer size.
+void frmMain::sizeInformationScreen()
+{
+    if (m_compact) {
+        setWidth(7770);
+        setHeight(8550);
+    } else {
+        setClientSize(ClientWidth, ClientHeight + platform::toTwips(menuBar->sizeHint().height()));
+    }
+    placeClientArea();
 }
 
 frmMain::~frmMain() = default;
@@ -207,9 +219,8 @@ void frmMain::ArrangeFor800x600()
         mintFormHeight = 9930;
         return;
     }
-    setWidth(7770);
-    setHeight(8550);
-    placeClientArea();
+    m_compact = true;
+    sizeInformationScreen();
     mintFormHeight = 8550;
 
     const auto place = [](auto &control, int top, int left, int height, int width) {

@@ -13,6 +13,7 @@
 #include "shell/LoadPicture.h"
 #include "shell/TracingBox.h"
 #include "shell/frmMain.h"
+#include "shell/modErrors.h"
 #include "shell/modMain.h"
 
 #include <QMenu>
@@ -106,11 +107,16 @@ void frmMain::RunLevel()
         for (TracingBox *box : pictureBoxes())
             box->hide();
 
+        // A level that cannot be read must not open on the letters of the last one.
+        modMain::gLetterCount = 0;
         modMain::LoadLetterRecords();
-        // Letters that could not be read leave the window where it was; the
-        // reader's error is pending.
-        if (modMain::gLetterCount < 1)
+        if (modMain::gLetterCount < 1) {
+            // The information screen that the wait took apart comes back,
+            // and over it the learner reads the error the reader left pending.
+            MainScreen();
+            modErrors::ShowPendingMessage(this);
             return;
+        }
         modMain::gCurrentLetter = 1;
         ShowLetter();
 

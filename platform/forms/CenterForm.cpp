@@ -1,5 +1,6 @@
 #include "platform/forms/CenterForm.h"
 
+#include "platform/forms/Form.h"
 #include "platform/forms/Screen.h"
 
 #include <QWidget>
@@ -15,6 +16,9 @@ void CenterForm(QWidget &window)
     const QSize frame = window.frameGeometry().size();
     window.move(qRound((screen.width() - frame.width()) / 2.0),
                 qRound((screen.height() - frame.height()) / 2.0));
+    // A frame that the window system reports later moves the centre.
+    if (auto *form = qobject_cast<Form *>(&window))
+        form->m_centred = true;
 }
 
 } // namespace forms

@@ -3,6 +3,7 @@
 #include "platform/core/BgrColor.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Twips.h"
+#include "platform/forms/CenterForm.h"
 #include "platform/forms/Forms.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPalette>
 #include <QScopeGuard>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -224,35 +226,40 @@ int Form::Height() const
 
 void Form::setLeft(int twips)
 {
+    m_centred = false;
     move(platform::toPixels(twips), y());
 }
 
 void Form::setTop(int twips)
 {
+    m_centred = false;
     move(x(), platform::toPixels(twips));
 }
 
 void Form::setWidth(int twips)
 {
-    applyClientSize(QSize(platform::toPixels(twips) - frameExtra().width(), height()));
+    m_outerWidth = platform::toPixels(twips);
+    applyOuterSize();
 }
 
 void Form::setHeight(int twips)
 {
-    applyClientSize(QSize(width(), platform::toPixels(twips) - frameExtra().height()));
+    m_outerHeight = platform::toPixels(twips);
+    applyOuterSize();
 }
 
 void Form::Move(int left, int top)
 {
+    m_centred = false;
     move(platform::toPixels(left), platform::toPixels(top));
 }
 
 void Form::Move(int left, int top, int width, int height)
 {
     Move(left, top);
-    const QSize extra = frameExtra();
-    applyClientSize(QSize(platform::toPixels(width) - extra.width(),
-                          platform::toPixels(height) - extra.height()));
+    m_outerWidth = platform::toPixels(width);
+    m_outerHeight = platform::toPixels(height);
+    applyOuterSize();
 }
 
 int Form::ScaleWidth() const
@@ -267,7 +274,51 @@ int Form::ScaleHeight() const
 
 void Form::setClientSize(int widthTwips, int heightTwips)
 {
+    m_outerWidth.reset();
+    m_outerHeight.reset();
     applyClientSize(QSize(platform::toPixels(widthTwips), platform::toPixels(heightTwips)));
+}
+
+void Form::applyOuterSize()
+{
+    const QSize extra = frameExtra();
+    m_knownFrame = extra;
+    applyClientSize(QSize(m_outerWidth ? *m_outerWidth - extra.width() : width(),
+                          m_outerHeight ? *m_outerHeight - extra.height() : height()));
+}
+
+bool Form::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+        // The frame shows up with one of these, after the event that showed
+        // the window; a window manager's frame may come a while later.
+        if (!m_frameCheckQueued) {
+            m_frameCheckQueued = true;
+            QTimer::singleShot(0, this, [this] {
+                m_frameCheckQueued = false;
+                followFrame();
+            });
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::event(event);
+}
+
+void Form::followFrame()
+{
+    const QSize extra = frameExtra();
+    if (extra == m_knownFrame)
+        return;
+    m_knownFrame = extra;
+    if (m_outerWidth || m_outerHeight)
+        applyOuterSize();
+    if (m_centred)
+        CenterForm(*this);
 }
 
 void Form::applyClientSize(QSize size)
@@ -313,7 +364,7 @@ void Form::setMaxButton(bool on)
 void Form::applyWindowFlags()
 {
     const bool tool = isToolWindow(m_borderStyle);
-    Qt::WindowFlags flags = tool ? Qt::Tool : Qt::Dialog;
+    Qt::WindowFlags flags = tool ? Qt::Tool : m_showInTaskbar ? Qt::Window : Qt::Dialog;
     if (m_borderStyle == NoBorder) {
         flags |= Qt::FramelessWindowHint;
     } else {
@@ -332,6 +383,12 @@ void Form::applyWindowFlags()
     setWindowFlags(flags);
     if (wasVisible)
         show();
+}
+
+void Form::setShowInTaskbar(bool on)
+{
+    m_showInTaskbar = on;
+    applyWindowFlags();
 }
 
 void Form::setBackColor(quint32 bgr)

@@ -4,11 +4,15 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 class QAbstractButton;
 class QCloseEvent;
 class QKeyEvent;
 
 namespace forms {
+
+void CenterForm(QWidget &window);
 
 // Why a form is being unloaded, as Form_QueryUnload is told. The numbers are
 // the ones the course's handlers were written against.
@@ -49,9 +53,12 @@ enum FormBorder : int
 // nothing; Enter presses the default button (or the focused push button).
 //
 // Geometry is in twips (15 to a pixel). Left, Top, Width and Height are the
-// outer window, frame included as far as the window system has told us (no
-// frame before a window is first shown); ScaleWidth and ScaleHeight are the
-// client area, which is what the window designs give.
+// outer window, frame included; ScaleWidth and ScaleHeight are the client
+// area, which is what the window designs give. The window system tells the
+// frame only after a window is shown (and a window manager perhaps some time
+// later), so an outer size asked before that is kept and asked again once the
+// frame is known, and a form that CenterForm centred is centred again; a
+// client size, or a position the program sets, replaces what was kept.
 class Form : public QDialog
 {
     Q_OBJECT
@@ -123,6 +130,11 @@ public:
     void setMinButton(bool on);
     bool MaxButton() const { return m_maxButton; }
     void setMaxButton(bool on);
+    // The program's main window: a top-level window with a taskbar button of
+    // its own, rather than a dialog that the window system keeps above
+    // another window. Off by default.
+    bool ShowInTaskbar() const { return m_showInTaskbar; }
+    void setShowInTaskbar(bool on);
 
     // &HBBGGRR
     quint32 BackColor() const { return m_backColor; }
@@ -142,10 +154,13 @@ protected:
     virtual void Form_QueryUnload(bool &Cancel, int UnloadMode);
     virtual void Form_Unload(bool &Cancel);
 
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    friend void CenterForm(QWidget &window);
+
     enum class State
     {
         NotLoaded,
@@ -158,6 +173,8 @@ private:
     void applyClientSize(QSize size);
     void applyWindowFlags();
     QSize frameExtra() const;
+    void applyOuterSize();
+    void followFrame();
 
     QString m_name;
     QString m_tag;
@@ -169,6 +186,14 @@ private:
     bool m_controlBox = true;
     bool m_minButton = false;
     bool m_maxButton = false;
+    bool m_showInTaskbar = false;
+    // The outer size the program asked, in pixels, per side it asked for.
+    std::optional<int> m_outerWidth;
+    std::optional<int> m_outerHeight;
+    // The frame that the outer size and the centring were last worked out with.
+    QSize m_knownFrame;
+    bool m_centred = false;
+    bool m_frameCheckQueued = false;
     quint32 m_backColor;
     QPointer<QAbstractButton> m_defaultButton;
     QPointer<QAbstractButton> m_cancelButton;

@@ -14,6 +14,7 @@
 #include "shell/modMain.h"
 #include "tests/shell/MainWindowFixture.h"
 #include "tests/shell/QStringPrinter.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/ProgramEndCatcher.h"
 #include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TitleBarClose.h"
@@ -498,7 +499,7 @@ TEST_F(Lesson, AMissingPictureEndsTheShowingOfALetterWhereItIsNeeded)
     EXPECT_EQ(forms::Screen::MousePointer(), forms::DefaultPointer);
 }
 
-TEST_F(Lesson, ALevelDatabaseThatCannotBeReadLeavesTheInformationScreen)
+TEST_F(Lesson, ALevelDatabaseThatCannotBeReadIsReportedOnTheInformationScreen)
 {
     frmMain form;
     form.Load();
@@ -506,9 +507,12 @@ TEST_F(Lesson, ALevelDatabaseThatCannotBeReadLeavesTheInformationScreen)
     storeLevel(4);
     modMain::SetLevel(4);
     ASSERT_TRUE(QFile::remove(folder.levelDatabase(4)));
+    MessageBoxScript boxes;
+    boxes.expect(QStringLiteral("Error No=53\r"), 48, 1);
 
     form.RunLevel();
-    EXPECT_FALSE(modErrors::gErrMsg.isEmpty());
+    EXPECT_EQ(boxes.pending(), 0);
+    EXPECT_TRUE(modErrors::gErrMsg.isEmpty()) << "shown, then emptied";
     EXPECT_TRUE(form.mnuFile->menuAction()->isVisible());
     EXPECT_TRUE(form.ssPnlInfo->isVisible());
     EXPECT_TRUE(form.pnl3dLetter->isHidden());

@@ -9,8 +9,10 @@
 #include "tests/shell/MainWindowFixture.h"
 #include "tests/support/ScreenSizeDouble.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QMenuBar>
+#include <QWindow>
 
 namespace {
 
@@ -130,6 +132,38 @@ TEST_F(MainWindowLayout, OnAn800x600ScreenTheCompactLayoutApplies)
     // Everything on the information screen still fits in the window.
     EXPECT_LE(form.ssPnlInfo->parentWidget()->y() + form.ssPnlInfo->geometry().bottom(),
               form.height());
+}
+
+TEST_F(MainWindowLayout, OnAn800x600ScreenTheShownWindowFitsWithItsFrame)
+{
+    ScreenSizeDouble screen(800, 600);
+    frmMain form;
+    form.Load();
+    form.Show();
+    QApplication::processEvents();
+
+    ASSERT_NE(form.frameGeometry().size(), form.size()) << "a frame is reported";
+    EXPECT_EQ(form.Height(), 8550);
+    EXPECT_EQ(form.Width(), 7770);
+    EXPECT_TRUE(QRect(0, 0, 800, 600).contains(form.frameGeometry()));
+    EXPECT_EQ(form.frameGeometry().top(), (600 - 570) / 2) << "centred with its frame";
+    const QWidget *client = form.ssPnlInfo->parentWidget();
+    EXPECT_LE(client->y() + form.ssPnlInfo->geometry().bottom(), form.height());
+}
+
+TEST_F(MainWindowLayout, TheMainWindowIsATopLevelWindowWithTheProgramIcon)
+{
+    frmMain form;
+    form.Load();
+    EXPECT_TRUE(form.ShowInTaskbar());
+    EXPECT_EQ(form.windowType(), Qt::Window);
+    form.Show();
+    ASSERT_NE(form.windowHandle(), nullptr);
+    EXPECT_EQ(form.windowHandle()->type(), Qt::Window);
+    EXPECT_EQ(form.windowHandle()->transientParent(), nullptr);
+    EXPECT_TRUE(form.testAttribute(Qt::WA_SetWindowIcon));
+    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_FALSE(form.windowHandle()->icon().isNull());
 }
 
 TEST_F(MainWindowLayout, OtherScreensKeepTheDesignedLayout)

@@ -1,5 +1,3 @@
-#include "course/schema/LetterRow.h"
-#include "course/schema/Writer.h"
 #include "platform/controls/AniGif.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
@@ -8,6 +6,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "shell/modMain.h"
+#include "tests/shell/LessonLevels.h"
 #include "tests/shell/MainWindowFixture.h"
 #include "tests/shell/QStringPrinter.h"
 #include "tests/support/MessageBoxScript.h"
@@ -16,10 +15,8 @@
 #include "tests/support/WhenModal.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImage>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -27,22 +24,6 @@
 #include <functional>
 
 namespace {
-
-QByteArray pngOf(const QColor &colour)
-{
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-QString pronunciation(int level, int letter)
-{
-    return QStringLiteral("level %1 letter %2").arg(level).arg(letter);
-}
 
 QString canonical(const QString &path)
 {
@@ -87,36 +68,11 @@ protected:
     MenuHandlers()
     {
         for (int level : {1, 3, 8, 11, 14})
-            addLetters(level);
+            addLessonLetters(folder, level);
         folder.addFile(QStringLiteral("sounds/ohm.mp3"));
         form.Load();
         form.IntroSound->Open(platform::AppPath() + QStringLiteral("\\sounds\\ohm.mp3"));
         form.IntroSound->Play();
-    }
-
-    void addLetters(int level)
-    {
-        schema::Writer writer(folder.levelDatabase(level));
-        for (int id = 1; id <= 2; ++id) {
-            const QString name = QStringLiteral("l%1_%2.png").arg(level).arg(id);
-            folder.addFile(QStringLiteral("Pictures/") + name,
-                           pngOf(QColor::fromHsv(level * 10, 200, 200)));
-            schema::LetterRow row;
-            row.ID = id;
-            row.LetterPicture = QStringLiteral("\\Pictures\\") + name;
-            row.LetterPronounciation = pronunciation(level, id);
-            row.PictureATop = 360;
-            row.PictureALeft = 480;
-            row.PictureAHeight = 2535;
-            row.PictureAWidth = 1935;
-            row.PictureBTop = 360;
-            row.PictureBLeft = 5180;
-            row.PictureBHeight = 2535;
-            row.PictureBWidth = 1935;
-            row.PictureLetter1 = row.PictureLetter2 = row.PictureLetter3 = row.LetterPicture;
-            row.PictureLetter4 = row.PictureLetter5 = row.PictureLetter6 = row.LetterPicture;
-            writer.addLetter(row);
-        }
     }
 
     // The learner's level as Main leaves it after the login.
@@ -144,8 +100,8 @@ protected:
         EXPECT_EQ(canonical(modMain::gLevelDbPath), canonical(folder.levelDatabase(level)));
         EXPECT_EQ(modMain::gCurrentLetter, 1);
         ASSERT_EQ(modMain::gLetterCount, 2);
-        EXPECT_EQ(modMain::gLetters[1].LetterPronounciation, pronunciation(level, 1));
-        EXPECT_EQ(form.LetterLabel->text(), pronunciation(level, 1));
+        EXPECT_EQ(modMain::gLetters[1].LetterPronounciation, lessonPronunciation(level, 1));
+        EXPECT_EQ(form.LetterLabel->text(), lessonPronunciation(level, 1));
         EXPECT_FALSE(form.mnuFile->menuAction()->isVisible());
         EXPECT_TRUE(form.pnl3dLetter->isVisible());
     }
