@@ -14,6 +14,7 @@
 #include "shell/modMain.h"
 #include "tests/shell/MainWindowFixture.h"
 #include "tests/shell/QStringPrinter.h"
+#include "tests/support/LessonLevel.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ProgramEndCatcher.h"
 #include "tests/support/ScreenSizeDouble.h"
@@ -32,20 +33,13 @@ namespace {
 // Each letter's media carry its number, so a test can tell which letter shows.
 QColor letterColour(int letter)
 {
-    return QColor(QColor::fromHsv((letter * 47) % 360, 200, 220).rgb());
+    return LessonLevel::letterColour(letter);
 }
 
 // The tracing pictures of a letter.
 QColor traceColour(int letter)
 {
-    return QColor(letterColour(letter).lighter(150).rgb());
-}
-
-QImage filled(QSize size, const QColor &colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
+    return LessonLevel::traceColour(letter);
 }
 
 class Lesson : public MainWindowFixture
@@ -55,71 +49,17 @@ protected:
     // program folder, and makes it the level the learner is at.
     void makeLevel(int level, int count)
     {
-        schema::Writer writer(folder.levelDatabase(level));
-        for (int i = 1; i <= count; ++i)
-            writer.addLetter(letterRow(i));
+        media.write(level, count);
         storeLevel(level);
         modMain::SetLevel(level);
     }
 
-    schema::LetterRow letterRow(int i)
-    {
-        const QString n = QString::number(i);
-        schema::LetterRow row;
-        row.ID = i;
-        row.LetterPicture = picture("pictures\\letter" + n + ".png", {30, 36}, letterColour(i));
-        // Three short passes; the test waits for their end.
-        row.LetterAnimation = gif("Animation\\stroke" + n + ".gif", {30, 36}, 2);
-        row.LetterSound = sound("sounds\\letter" + n + ".mp3");
-        row.LetterPronounciation = QStringLiteral("ka%1").arg(i);
-        // Long enough to be still running where a test looks.
-        row.PictureAAnimation = gif("pictures\\a" + n + ".gif", {40, 50}, 100);
-        row.PictureATop = 360;
-        row.PictureALeft = 480 + 15 * i;
-        row.PictureAHeight = 2535;
-        row.PictureAWidth = 1935;
-        row.PictureASound = sound("sounds\\a" + n + ".mp3");
-        row.PictureAWord = gif("pictures\\worda" + n + ".gif", {40, 15}, 100);
-        row.PictureBAnimation = gif("pictures\\b" + n + ".gif", {40, 50}, 100);
-        row.PictureBTop = 375;
-        row.PictureBLeft = 5180;
-        row.PictureBHeight = 2520;
-        row.PictureBWidth = 1920;
-        row.PictureBSound = sound("sounds\\b" + n + ".mp3");
-        row.PictureBWord = gif("pictures\\wordb" + n + ".gif", {40, 15}, 100);
-        const db::Variant trace =
-            picture("letters\\trace" + n + ".png", {112, 112}, traceColour(i));
-        row.PictureLetter1 = row.PictureLetter2 = row.PictureLetter3 = trace;
-        row.PictureLetter4 = row.PictureLetter5 = row.PictureLetter6 = trace;
-        return row;
-    }
-
-    QString picture(const QString &stored, QSize size, const QColor &colour)
-    {
-        const QString path = local(stored);
-        EXPECT_TRUE(filled(size, colour).save(path));
-        return "\\" + stored;
-    }
-
-    QString gif(const QString &stored, QSize size, int delayCs)
-    {
-        pictures::writeGif(local(stored), {{filled(size, Qt::white), delayCs},
-                                           {filled(size, Qt::black), delayCs}});
-        return "\\" + stored;
-    }
-
-    QString sound(const QString &stored)
-    {
-        folder.addFile(QString(stored).replace('\\', '/'), "ID3");
-        return "\\" + stored;
-    }
-
-    QString local(const QString &stored)
-    {
-        const QString path = folder.path() + "/" + QString(stored).replace('\\', '/');
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        return path;
-    }
+    // The sound doubles never read the files.
+    LessonLevel media{folder, [](const QString &path) {
+                          QFile file(path);
+                          EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+                          file.write("ID3");
+                      }};
 
     // The lesson of a level of count letters, in a shown window.
     void openLesson(frmMain &form, int level, int count)
