@@ -14,9 +14,6 @@ namespace {
 
 // How often the sink is asked how much it has played once everything is out.
 constexpr int DrainPollMs = 10;
-// What may still be unheard when the sink counts the playback as played:
-// its own rounding, well under a syllable.
-constexpr qint64 PlayedSlackUs = 15000;
 // A sound server may take a second or two to start a stream; past the
 // recording's length and this, a playback is over whatever the sink says.
 constexpr int LimitSlackMs = 4000;
@@ -158,8 +155,7 @@ void QtSoundBackend::checkDrained()
     if (m_sink == nullptr)
         return;
     const qint64 heldMs = m_format.durationForBytes(qint32(m_sink->bufferSize())) / 1000;
-    if (m_sink->processedUSecs() + PlayedSlackUs >= lengthUs() ||
-        m_drainClock.elapsed() > heldMs + DrainSlackMs)
+    if (m_sink->processedUSecs() >= lengthUs() || m_drainClock.elapsed() > heldMs + DrainSlackMs)
         finish();
 }
 
@@ -185,6 +181,20 @@ void QtSoundBackend::finish()
     if (!m_playing)
         return;
     m_playing = false;
+    // The sink may still hold the last few milliseconds on their way out;
+    // stopping it now would cut them off.
+    if (m_sink != nullptr) {
+        QAudioSink *sink = m_sink;
+        QBuffer *buffer = m_buffer;
+        sink->disconnect(this);
+        m_sink = nullptr;
+        m_buffer = nullptr;
+        QTimer::singleShot(DrainSlackMs, sink, [sink, buffer] {
+            sink->stop();
+            sink->deleteLater();
+            buffer->deleteLater();
+        });
+    }
     releaseOutput();
     emit ended();
 }

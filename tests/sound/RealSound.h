@@ -42,7 +42,7 @@ private:
 void writeTone(const QString &path, double seconds, double hertz);
 
 // What the checks allow: the encoder's padding and the recording's steps of 10 ms.
-constexpr double LengthTolerance = 0.06;
+constexpr double LengthTolerance = 0.03;
 // How late the recording may be behind the program's own events.
 constexpr double RecordingLag = 0.25;
 
