@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/forms/Form.h"
+
+namespace levels {
+
+// What the level dispatcher sets on the window of a level's exercise, besides
+// its Caption, and reads back from its Tag. Every exercise window is one.
+class ExerciseForm : public forms::Form
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ExerciseForm)
+
+public:
+    using forms::Form::Form;
+
+    // Set before the dispatcher unloads a modal window: what its closing
+    // handler does, and that it asks no confirmation.
+    bool mblnExit = false;
+    bool mblnDoNotDisplayMsgBox = false;
+    // Set, in this order, before the window loads; its load work reads them.
+    int NumberStage = 0;
+    int MAX_WORDS = 0;
+
+    // The caption of an order test's next-level button; other windows have
+    // none.
+    virtual void setNextLevelCaption(const QString &) {}
+};
+
+} // namespace levels
