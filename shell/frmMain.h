@@ -3,6 +3,7 @@
 #include "platform/core/TwipsGeometry.h"
 #include "platform/forms/Form.h"
 #include "shell/MainMenus.h"
+#include "shell/levels/LevelTable.h"
 
 #include <QLabel>
 
@@ -141,16 +142,20 @@ private:
     void IntroSound_PlayFinished();
 
     // Menus.
-    enum class OwnLevel
-    {
-        Equal,  // the stored level is the chosen one
-        AtMost, // the stored level is at most the chosen one
-    };
-    void beginExercise(int level, OwnLevel ownLevel, bool hides);
+    void connectExerciseItems();
+    void chooseLevel(int level);
     void WaitForIntroEnd();
     void mnuFileExercise1Item_Click(int Index);
+    void mnuFileExercise2_Click();
     void mnuFileExercise4_Click();
+    void mnuFileExercise5_Click();
     void mnuFileExercise7Item_Click(int Index);
+    void mnuFileExercise8Item_Click(int Index);
+
+    // The level dispatcher.
+    void RunLevelTest();
+    void ContinueAfterTest();
+    void continueAfterPass(levels::AfterPass after);
     void mnuFileItem_Click(int Index);
     void mnuHelpItem_Click(int Index);
 
@@ -168,7 +173,6 @@ private:
     void StartStroke(TracingBox &box, float X, float Y);
     void ContinueStroke(TracingBox &box, float X, float Y, int Button);
     void stopLessonMedia();
-    void endLessonWithoutTest();
 
     bool mblnPlayDone = false;
     bool mblnWaiting = false;

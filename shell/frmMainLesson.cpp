@@ -13,6 +13,7 @@
 #include "shell/LoadPicture.h"
 #include "shell/TracingBox.h"
 #include "shell/frmMain.h"
+#include "shell/levels/LevelTable.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 
@@ -22,7 +23,6 @@ namespace {
 
 constexpr quint32 LessonBackColor = 0xFFC0C0;
 constexpr int SubscriptOutOfRange = 9;
-constexpr int NumbersLevel = 11;
 constexpr int LetterPasses = 3;
 
 const QString MainMenuCaption = QStringLiteral("&Main Menu");
@@ -138,7 +138,8 @@ void frmMain::RunLevel()
             box->show();
 
         showAnimation(*AnimClick, QStringLiteral("\\Animation\\click.gif"));
-        const bool numbers = modMain::GetUserLevel(modMain::gUserName, false) == NumbersLevel;
+        const bool numbers =
+            levels::showsNumberInstruction(modMain::GetUserLevel(modMain::gUserName, false));
         showAnimation(*Instruction2, numbers ? QStringLiteral("\\Animation\\numberinstruction2.gif")
                                              : QStringLiteral("\\Animation\\instruction2.gif"));
         cmdClear->show();
@@ -270,15 +271,6 @@ void frmMain::stopLessonMedia()
     PictureSoundB->Stop();
 }
 
-// Where the level's exercise will run once the level dispatcher exists; until
-// then the lesson ends on the information screen.
-void frmMain::endLessonWithoutTest()
-{
-    ResetLetterMedia();
-    MainScreen();
-    forms::Screen::setMousePointer(forms::DefaultPointer);
-}
-
 void frmMain::cmdNext_Click()
 {
     guardedMove([this] {
@@ -293,12 +285,13 @@ void frmMain::cmdNext_Click()
             LetterLabel->hide();
             stopLessonMedia();
 
-            endLessonWithoutTest();
+            RunLevelTest();
             if (mnuFile->menuAction()->isVisible()) {
                 Show();
                 return;
             }
             // Back in a lesson after the test: it starts again at its first letter.
+            ContinueAfterTest();
             modMain::gCurrentLetter = 0;
             cmdNext->setCaption(NextCaption);
         }

@@ -5,6 +5,8 @@
 #include "shell/Guarded.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
+#include "shell/levels/ExerciseWindows.h"
+#include "shell/levels/LevelTable.h"
 #include "shell/modMain.h"
 
 #include <QMenu>
@@ -48,14 +50,10 @@ void frmMain::createMenus()
     for (int i = 0; i < int(mnuFileExercise1Item.size()); ++i) {
         mnuFileExercise1Item[i] =
             addExerciseItem(mnuFileExercise1, QStringLiteral("Level %1").arg(i + 1));
-        connect(mnuFileExercise1Item[i], &QAction::triggered, this,
-                [this, i] { guarded([this, i] { mnuFileExercise1Item_Click(i); }); });
     }
     mnuFileExercise2 = addExerciseItem(mnuFile, QStringLiteral("Exercise &2 - Listening"));
     mnuFileExercise3 = addExerciseItem(mnuFile, QStringLiteral("Exercise &3 - Spelling"));
     mnuFileExercise4 = addExerciseItem(mnuFile, QStringLiteral("Exercise &4 - Vowles"));
-    connect(mnuFileExercise4, &QAction::triggered, this,
-            [this] { guarded([this] { mnuFileExercise4_Click(); }); });
     mnuFileExercise5 = addExerciseItem(mnuFile, QStringLiteral("Exercise &5 - Listening Vowles"));
     mnuFileExercise6 = addExerciseItem(mnuFile, QStringLiteral("Exercise &6 - Full Alphabets"));
 
@@ -69,10 +67,6 @@ void frmMain::createMenus()
     };
     for (int i = 0; i < int(mnuFileExercise7Item.size()); ++i)
         mnuFileExercise7Item[i] = addExerciseItem(mnuFileExercise7, numbers[i]);
-    // Only the first numbers level is a letter lesson; the others run their
-    // exercise through the level dispatcher.
-    connect(mnuFileExercise7Item[0], &QAction::triggered, this,
-            [this] { guarded([this] { mnuFileExercise7Item_Click(0); }); });
 
     mnuFileExercise8 = mnuFile->addMenu(QStringLiteral("Exercise &8 - Maths"));
     mnuFileExercise8->menuAction()->setEnabled(false);
@@ -85,6 +79,7 @@ void frmMain::createMenus()
     };
     for (int i = 0; i < int(mnuFileExercise8Item.size()); ++i)
         mnuFileExercise8Item[i] = addExerciseItem(mnuFileExercise8, maths[i]);
+    connectExerciseItems();
 
     mnuFileItem[1] = mnuFile->addSeparator();
     mnuFileItem[2] = mnuFile->addAction(QStringLiteral("E&xit"));
@@ -148,43 +143,105 @@ void frmMain::SetLevelItems(int count, bool flag)
         mnuFileExercise1Item[i]->setEnabled(flag);
 }
 
-// The start shared by every exercise choice. The practice level is set only
-// when the learner goes back below the stored level; either way the level
-// database is the chosen level's.
-void frmMain::beginExercise(int level, OwnLevel ownLevel, bool hides)
+// Each exercise item opens its level through the level table. Spelling
+// (Exercise 3) and the syllable chart (Exercise 6) wait for their content.
+void frmMain::connectExerciseItems()
 {
+    const auto on = [this](QAction *item, auto handler) {
+        connect(item, &QAction::triggered, this,
+                [this, handler] { guarded([this, handler] { handler(); }); });
+    };
+    for (int i = 0; i < int(mnuFileExercise1Item.size()); ++i)
+        on(mnuFileExercise1Item[i], [this, i] { mnuFileExercise1Item_Click(i); });
+    on(mnuFileExercise2, [this] { mnuFileExercise2_Click(); });
+    on(mnuFileExercise4, [this] { mnuFileExercise4_Click(); });
+    on(mnuFileExercise5, [this] { mnuFileExercise5_Click(); });
+    for (int i = 0; i < int(mnuFileExercise7Item.size()); ++i)
+        on(mnuFileExercise7Item[i], [this, i] { mnuFileExercise7Item_Click(i); });
+    for (int i = 0; i < int(mnuFileExercise8Item.size()); ++i)
+        on(mnuFileExercise8Item[i], [this, i] { mnuFileExercise8Item_Click(i); });
+}
+
+// The start shared by every exercise choice, then the choice's own calls.
+// The practice level is set only when the learner goes back below the
+// stored level; either way the level database is the chosen level's. A
+// level whose window is not there yet opens nothing.
+void frmMain::chooseLevel(int level)
+{
+    const levels::LevelRow &row = *levels::row(level);
+    const bool lesson = row.menuCalls == levels::MenuCalls::Lesson;
+    if (!lesson && !levels::hasWindow(QString::fromLatin1(row.form)))
+        return;
+
     modMain::gLevel = 0;
     WaitForIntroEnd();
-    if (hides)
+    if (row.menuHides)
         Hide();
     const int stored = modMain::GetUserLevel(modMain::gUserName, true);
-    const bool own = ownLevel == OwnLevel::Equal ? stored == level : stored <= level;
+    const bool own = row.ownLevel == levels::OwnLevel::Equal ? stored == level : stored <= level;
     if (own) {
         modMain::SetLevel(-1);
     } else {
         modMain::gLevel = level;
         modMain::SetLevel(level);
     }
+
+    switch (row.menuCalls) {
+    case levels::MenuCalls::Lesson:
+        RunLevel();
+        break;
+    case levels::MenuCalls::LessonTestShow:
+        RunLevel();
+        RunLevelTest();
+        Show();
+        break;
+    case levels::MenuCalls::LessonTestMainScreen:
+        RunLevel();
+        RunLevelTest();
+        MainScreen();
+        break;
+    case levels::MenuCalls::TestShow:
+        RunLevelTest();
+        Show();
+        break;
+    case levels::MenuCalls::TestMainScreen:
+        RunLevelTest();
+        MainScreen();
+        break;
+    case levels::MenuCalls::Test:
+        RunLevelTest();
+        break;
+    }
 }
 
 void frmMain::mnuFileExercise1Item_Click(int Index)
 {
-    beginExercise(Index + 1, OwnLevel::Equal, false);
-    RunLevel();
+    chooseLevel(Index + 1);
+}
+
+void frmMain::mnuFileExercise2_Click()
+{
+    chooseLevel(9);
 }
 
 void frmMain::mnuFileExercise4_Click()
 {
-    beginExercise(11, OwnLevel::Equal, false);
-    RunLevel();
+    chooseLevel(11);
+}
+
+void frmMain::mnuFileExercise5_Click()
+{
+    chooseLevel(12);
 }
 
 void frmMain::mnuFileExercise7Item_Click(int Index)
 {
-    if (Index != 0)
-        return; // levels 15 to 20 are not connected until the dispatcher exists
-    beginExercise(14, OwnLevel::Equal, false);
-    RunLevel();
+    chooseLevel(14 + Index);
+}
+
+void frmMain::mnuFileExercise8Item_Click(int Index)
+{
+    chooseLevel(21 + Index);
 }
 
 void frmMain::mnuFileItem_Click(int Index)

@@ -126,9 +126,10 @@ void QtSoundBackend::startOutput()
         m_silence.start(lengthMs);
         return;
     }
-    m_buffer = new QBuffer(&m_pcm, this);
-    m_buffer->open(QIODevice::ReadOnly);
     m_sink = new QAudioSink(device, m_format, this);
+    // The sink's own child, so it never outlives the sink that reads it.
+    m_buffer = new QBuffer(&m_pcm, m_sink);
+    m_buffer->open(QIODevice::ReadOnly);
     connect(m_sink, &QAudioSink::stateChanged, this, &QtSoundBackend::outputStateChanged);
     m_sink->start(m_buffer);
     outputStateChanged(); // a sink that cannot open says so at once
@@ -170,10 +171,7 @@ void QtSoundBackend::releaseOutput()
         m_sink->deleteLater();
         m_sink = nullptr;
     }
-    if (m_buffer != nullptr) {
-        m_buffer->deleteLater();
-        m_buffer = nullptr;
-    }
+    m_buffer = nullptr;
 }
 
 void QtSoundBackend::finish()
@@ -185,14 +183,12 @@ void QtSoundBackend::finish()
     // stopping it now would cut them off.
     if (m_sink != nullptr) {
         QAudioSink *sink = m_sink;
-        QBuffer *buffer = m_buffer;
         sink->disconnect(this);
         m_sink = nullptr;
         m_buffer = nullptr;
-        QTimer::singleShot(DrainSlackMs, sink, [sink, buffer] {
+        QTimer::singleShot(DrainSlackMs, sink, [sink] {
             sink->stop();
             sink->deleteLater();
-            buffer->deleteLater();
         });
     }
     releaseOutput();

@@ -18,6 +18,7 @@
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ProgramEndCatcher.h"
 #include "tests/support/ScreenSizeDouble.h"
+#include "tests/support/ScriptedExercise.h"
 #include "tests/support/TitleBarClose.h"
 
 #include <QApplication>
@@ -337,9 +338,13 @@ TEST_F(Lesson, TheButtonsNameTheirStepAcrossAThreeLetterLevel)
     click(form.ImgLetter);
     ASSERT_TRUE(of(form.LetterSound).isPlaying());
 
-    // The test step: until the level's exercise runs here, the lesson ends on
+    // The test step runs the level's test; one left without passing ends on
     // the information screen.
+    const ScriptedExercise::Installation tests(
+        [](int) { return ScriptedExercise::Outcome::Leave; });
     click(form.cmdNext);
+    ASSERT_EQ(ScriptedExercise::records().size(), 1);
+    EXPECT_EQ(ScriptedExercise::records()[0].caption, QStringLiteral("Level 3 - KA to NA"));
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(form.mnuFile->menuAction()->isVisible());
     EXPECT_TRUE(form.ssPnlInfo->isVisible());
@@ -387,7 +392,10 @@ TEST_F(Lesson, AOneLetterLevelGoesStraightToItsTestAndNeverReadsTest)
     QObject::connect(form.mnuFile->menuAction(), &QAction::visibleChanged, &form,
                      [&] { seen.append(form.cmdNext->Caption()); });
 
+    const ScriptedExercise::Installation tests(
+        [](int) { return ScriptedExercise::Outcome::Leave; });
     click(form.cmdNext);
+    EXPECT_EQ(ScriptedExercise::records().size(), 1);
     EXPECT_TRUE(form.mnuFile->menuAction()->isVisible());
     EXPECT_TRUE(form.pnl3dLetter->isHidden());
     EXPECT_EQ(seen, QStringList{"&Next"});

@@ -16,6 +16,7 @@
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalWatchdog.h"
 #include "tests/support/ScreenSizeDouble.h"
+#include "tests/support/ScriptedExercise.h"
 #include "tests/support/TitleBarClose.h"
 
 #include <QFile>
@@ -168,6 +169,8 @@ protected:
 
     MessageBoxScript boxes;
     ModalWatchdog watchdog{30000};
+    // The last letter's step runs a test that the learner leaves.
+    ScriptedExercise::Installation tests{[](int) { return ScriptedExercise::Outcome::Leave; }};
 };
 
 TEST_F(RoundTrip, EveryWayBackFindsTheMenuBarWhereItWasAt1024x768)

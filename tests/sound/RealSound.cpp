@@ -10,12 +10,6 @@
 namespace RealSound {
 namespace {
 
-std::unique_ptr<PulseServer> &server()
-{
-    static std::unique_ptr<PulseServer> running;
-    return running;
-}
-
 QString &serverError()
 {
     static QString why = QStringLiteral("the sound server was not started");
@@ -26,13 +20,7 @@ QString &serverError()
 
 void Server::SetUp()
 {
-    server() = std::make_unique<PulseServer>();
-    serverError() = server()->start();
-}
-
-void Server::TearDown()
-{
-    server().reset();
+    serverError() = m_server.start();
 }
 
 QString Server::error()

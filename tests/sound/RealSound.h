@@ -15,11 +15,16 @@ namespace RealSound {
 class Server final : public ::testing::Environment
 {
 public:
+    explicit Server(PulseServer &server)
+        : m_server(server)
+    {}
     void SetUp() override;
-    void TearDown() override;
 
     // Empty when the server runs, else why it does not.
     static QString error();
+
+private:
+    PulseServer &m_server;
 };
 
 // Records the server's output for as long as it lives.

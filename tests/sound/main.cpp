@@ -12,10 +12,12 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
 
+    // Outlives the application, so no client of it is left when it ends.
+    PulseServer server;
     QApplication app(argc, argv);
     installUnscriptedServices();
     ::testing::InitGoogleTest(&argc, argv);
     // The server starts only when tests run, not when they are listed.
-    ::testing::AddGlobalTestEnvironment(new RealSound::Server);
+    ::testing::AddGlobalTestEnvironment(new RealSound::Server(server));
     return RUN_ALL_TESTS();
 }

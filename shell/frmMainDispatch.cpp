@@ -1,0 +1,132 @@
+// The level dispatcher: the exercise window of the effective level, shown as
+// the level table says, its outcome judged, and the learner led on.
+#include "platform/forms/Screen.h"
+#include "shell/frmMain.h"
+#include "shell/levels/ExerciseForm.h"
+#include "shell/levels/ExerciseWindows.h"
+#include "shell/levels/LevelTable.h"
+#include "shell/modMain.h"
+
+#include <QMenu>
+
+namespace {
+
+const QString NextLevelTag = QStringLiteral("Next Level");
+
+} // namespace
+
+// A level with no window (outside the course, or not built yet) opens
+// nothing and leaves the main window as it is: hidden, it would leave the
+// learner with no window at all.
+void frmMain::RunLevelTest()
+{
+    const int level = modMain::GetUserLevel(modMain::gUserName, false);
+    const levels::LevelRow *row = levels::row(level);
+    if (row == nullptr)
+        return;
+    std::unique_ptr<levels::ExerciseForm> window =
+        levels::createWindow(QString::fromLatin1(row->form));
+    if (!window)
+        return;
+    Hide();
+    // A pass while practising only moves the practice level on, which the
+    // window's own store has done; a second store here would skip a level.
+    const bool practising = modMain::gLevel != 0;
+
+    if (!row->modal) {
+        if (row->numberStage >= 0) {
+            window->NumberStage = row->numberStage;
+            window->MAX_WORDS = row->maxWords;
+        }
+        window->Load();
+        window->setCaption(QString::fromLatin1(row->caption));
+        forms::Screen::setMousePointer(forms::DefaultPointer);
+        // The learner closes it; it shows the main window again as it goes.
+        window->setDeleteOnUnload(true);
+        window.release()->Show(false);
+        return;
+    }
+
+    window->Load();
+    window->setCaption(QString::fromLatin1(row->caption));
+    if (row->nextLevelCaption != nullptr)
+        window->setNextLevelCaption(QString::fromLatin1(row->nextLevelCaption));
+    forms::Screen::setMousePointer(forms::DefaultPointer);
+    window->Show(true);
+
+    const auto unload = [&window](bool exit) {
+        window->mblnExit = exit;
+        window->mblnDoNotDisplayMsgBox = true;
+        window->Unload();
+    };
+    switch (row->judging) {
+    case levels::Judging::OrderTest:
+        if (window->Tag() == NextLevelTag) {
+            if (!practising)
+                modMain::AdvanceUserLevel(modMain::gUserName, row->storedOnPass);
+            unload(row->exitFlag);
+            EnableDisableMenus(true);
+            continueAfterPass(row->after);
+        } else {
+            // Leaving without the next-level button takes back a pass the
+            // test stored; while practising there is nothing to take back,
+            // and storing the level would lower the learner's own.
+            if (levels::restoresOnLeaving(level) && !practising)
+                modMain::AdvanceUserLevel(modMain::gUserName, level);
+            unload(row->exitFlag);
+            MainScreen();
+        }
+        break;
+    case levels::Judging::StoredReaches25: {
+        const bool passed = modMain::GetUserLevel(modMain::gUserName, true) == 25;
+        unload(row->exitFlag);
+        if (passed) {
+            EnableDisableMenus(true);
+            modMain::SetLevel(-1);
+        }
+        MainScreen();
+        break;
+    }
+    case levels::Judging::OwnPass:
+    case levels::Judging::NoTest:
+    case levels::Judging::ByWindow:
+        unload(row->exitFlag);
+        MainScreen();
+        break;
+    }
+}
+
+void frmMain::continueAfterPass(levels::AfterPass after)
+{
+    switch (after) {
+    case levels::AfterPass::NextLessons:
+        modMain::SetLevel(-1);
+        RunLevel();
+        break;
+    case levels::AfterPass::NextTest:
+        modMain::SetLevel(-1);
+        RunLevel();
+        RunLevelTest();
+        break;
+    case levels::AfterPass::InformationScreen:
+        modMain::SetLevel(-1);
+        MainScreen();
+        break;
+    case levels::AfterPass::None:
+        MainScreen();
+        break;
+    }
+}
+
+void frmMain::ContinueAfterTest()
+{
+    const int stored = modMain::GetUserLevel(modMain::gUserName, true);
+    if (stored == 9 || stored == 10 || stored == 11 || stored == 14) {
+        MainScreen();
+        Show();
+        return;
+    }
+    modMain::SetLevel(-1);
+    RunLevel();
+    Show();
+}
