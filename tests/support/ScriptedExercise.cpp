@@ -64,10 +64,11 @@ void ScriptedExercise::showEvent(QShowEvent *event)
         return;
     // From the modal loop, as a learner's clicks would come.
     QTimer::singleShot(0, this, [this] {
-        if (m_outcome(record().levelShown) == Outcome::Pass) {
+        const Outcome outcome = m_outcome(record().levelShown);
+        if (outcome != Outcome::Leave)
             modMain::AdvanceUserLevel(modMain::gUserName, record().levelShown + 1);
+        if (outcome == Outcome::Pass)
             setTag(QStringLiteral("Next Level"));
-        }
         Hide();
     });
 }

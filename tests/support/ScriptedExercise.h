@@ -21,6 +21,7 @@ public:
     {
         Leave, // hides without passing
         Pass,  // stores the next level as an order test does, and presses its next-level button
+        PassThenLeave, // stores the next level, then leaves without the next-level button
     };
 
     // What the dispatcher left on a window.
