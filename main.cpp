@@ -1,4 +1,4 @@
-#include "shell/RunProgram.h"
+#include "shell/startup/RunProgram.h"
 
 #include <QApplication>
 

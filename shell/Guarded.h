@@ -13,3 +13,15 @@ template <typename Steps> void guarded(Steps &&steps)
         modErrors::gErrMsg = modErrors::ErrorReport(error);
     }
 }
+
+// As guarded, and onError then tidies up what the ended procedure left behind
+// (the hourglass of a move, for one).
+template <typename Steps, typename OnError> void guarded(Steps &&steps, OnError &&onError)
+{
+    try {
+        steps();
+    } catch (const platform::RuntimeError &error) {
+        modErrors::gErrMsg = modErrors::ErrorReport(error);
+        onError();
+    }
+}

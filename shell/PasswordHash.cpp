@@ -52,7 +52,7 @@ QString hash(const QString &password)
     char stored[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(stored, utf8.constData(), static_cast<unsigned long long>(utf8.size()),
                           opsLimit, memLimit) != 0) {
-        platform::raise(7, QStringLiteral("Out of memory"));
+        platform::raise(platform::err::OutOfMemory, QStringLiteral("Out of memory"));
     }
     return QString::fromLatin1(stored);
 }

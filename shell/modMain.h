@@ -38,7 +38,7 @@ extern int gKeyboardCharCount;
 extern std::vector<KeyboardChar> gNumKeyboardChars; // indices 0..gNumKeyboardCharCount-1
 extern int gNumKeyboardCharCount;
 
-// Start-up (shell/Main.cpp).
+// Start-up (shell/startup/Main.cpp).
 void Main();
 
 // The connection string every database of the course is opened with.

@@ -5,9 +5,10 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/Screen.h"
 #include "platform/services/AppTitle.h"
+#include "resources/StringIds.h"
 #include "resources/StringTable.h"
-#include "shell/MainMenus.h"
 #include "shell/UserRows.h"
+#include "shell/mainwindow/MainMenus.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int Stored = -1;
 constexpr int PracticeMoved = 0;
-constexpr int NoSuchUser = 101;
 
 void storeReport(const platform::RuntimeError &error)
 {
@@ -59,9 +59,9 @@ int AdvanceUserLevel(const QString &userName, int newLevel)
             if (!userRows::findUser(users, userName)) {
                 // Users are never deleted, so this is a name nobody created:
                 // nothing is written and the caller hears it as a failed check.
-                modErrors::gErrMsg =
-                    FormatMessage(resources::LoadResString(NoSuchUser), QStringList{userName});
-                return NoSuchUser;
+                modErrors::gErrMsg = FormatMessage(
+                    resources::LoadResString(resources::str::NoSuchUser), QStringList{userName});
+                return resources::str::NoSuchUser;
             }
             const int level =
                 newLevel == 0 ? users.Field(QStringLiteral("LevelAt")).toInteger() + 1 : newLevel;

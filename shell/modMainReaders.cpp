@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/forms/Screen.h"
+#include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
@@ -12,7 +13,6 @@
 namespace modMain {
 namespace {
 
-constexpr int NoLettersMessage = 110;
 constexpr int ExclamationOk = 48;
 
 QString pathField(const db::Recordset &rs, const QString &name)
@@ -83,8 +83,8 @@ void readLevelTable(const QString &query, std::vector<Record> &target, int &coun
         rs.Open(query, connection, 3, 3);
         count = rs.RecordCount();
         if (count == 0) {
-            ShowMessageBox(QApplication::activeWindow(), resources::LoadResString(NoLettersMessage),
-                           ExclamationOk);
+            ShowMessageBox(QApplication::activeWindow(),
+                           resources::LoadResString(resources::str::NoLetters), ExclamationOk);
             forms::Screen::setMousePointer(forms::DefaultPointer);
             CloseDatabaseAndEnd();
         }

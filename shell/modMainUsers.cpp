@@ -3,6 +3,7 @@
 #include "platform/db/Variant.h"
 #include "platform/forms/Screen.h"
 #include "platform/services/ProgramEnd.h"
+#include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/PasswordHash.h"
 #include "shell/UserRows.h"
@@ -15,10 +16,6 @@ namespace modMain {
 namespace {
 
 constexpr int Success = -1;
-constexpr int NoSuchUser = 101;
-constexpr int WrongPassword = 102;
-constexpr int AddFailed = 103;
-constexpr int NameTaken = 104;
 
 constexpr int ClientSideCursor = 3;
 constexpr int StaticCursor = 3;
@@ -98,13 +95,13 @@ void CloseDatabaseAndEnd()
 
 int UserExists(const QString &userName)
 {
-    int result = NoSuchUser;
+    int result = resources::str::NoSuchUser;
     try {
         db::Recordset &users = userRows::users();
         if (userRows::findUser(users, userName))
             return Success;
-        modErrors::gErrMsg =
-            FormatMessage(resources::LoadResString(NoSuchUser), QStringList{userName});
+        modErrors::gErrMsg = FormatMessage(resources::LoadResString(resources::str::NoSuchUser),
+                                           QStringList{userName});
     } catch (const platform::RuntimeError &error) {
         storeReport(error);
     }
@@ -113,7 +110,7 @@ int UserExists(const QString &userName)
 
 int ValidateUser(const QString &userName, const QString &password)
 {
-    int result = WrongPassword;
+    int result = resources::str::WrongPassword;
     try {
         const int exists = UserExists(userName);
         if (exists != Success)
@@ -129,7 +126,7 @@ int ValidateUser(const QString &userName, const QString &password)
             if (!stored.isNull() && passwordMatches(users, stored.toString(), password))
                 return Success;
         }
-        modErrors::gErrMsg = resources::LoadResString(WrongPassword);
+        modErrors::gErrMsg = resources::LoadResString(resources::str::WrongPassword);
     } catch (const platform::RuntimeError &error) {
         storeReport(error);
     }
@@ -138,12 +135,12 @@ int ValidateUser(const QString &userName, const QString &password)
 
 int AddUser(const QString &userName, const QString &password)
 {
-    int result = AddFailed;
+    int result = resources::str::AddUserFailed;
     try {
         if (UserExists(userName) == Success) {
-            result = NameTaken;
-            modErrors::gErrMsg =
-                FormatMessage(resources::LoadResString(NameTaken), QStringList{userName});
+            result = resources::str::UserNameTaken;
+            modErrors::gErrMsg = FormatMessage(
+                resources::LoadResString(resources::str::UserNameTaken), QStringList{userName});
             return result;
         }
         modErrors::gErrMsg.clear();
@@ -163,9 +160,9 @@ int AddUser(const QString &userName, const QString &password)
             if (!error.columns().contains(QStringLiteral("UserDetails.UserName"),
                                           Qt::CaseInsensitive))
                 throw;
-            modErrors::gErrMsg =
-                FormatMessage(resources::LoadResString(NameTaken), QStringList{userName});
-            return NameTaken;
+            modErrors::gErrMsg = FormatMessage(
+                resources::LoadResString(resources::str::UserNameTaken), QStringList{userName});
+            return resources::str::UserNameTaken;
         }
         result = Success;
     } catch (const platform::RuntimeError &error) {

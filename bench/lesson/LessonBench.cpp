@@ -10,7 +10,7 @@
 #include "bench/lesson/LessonFolder.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/core/Paths.h"
-#include "shell/frmMain.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 

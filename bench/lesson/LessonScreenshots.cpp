@@ -6,10 +6,10 @@
 #include "bench/lesson/LessonFolder.h"
 #include "platform/controls/AniGif.h"
 #include "platform/controls/SSCommand.h"
+#include "platform/controls/TracingBox.h"
 #include "platform/core/Paths.h"
 #include "platform/forms/Screen.h"
-#include "shell/TracingBox.h"
-#include "shell/frmMain.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 
 #include <QApplication>

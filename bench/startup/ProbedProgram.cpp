@@ -4,7 +4,7 @@
 // It belongs to the start-up benchmark alone; the learner's program has no probe.
 
 #include "bench/startup/StartupProbe.h"
-#include "shell/RunProgram.h"
+#include "shell/startup/RunProgram.h"
 
 #include <QApplication>
 #include <QStringList>

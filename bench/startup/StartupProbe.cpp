@@ -1,7 +1,7 @@
 #include "bench/startup/StartupProbe.h"
 
-#include "shell/PasswordBox.h"
-#include "shell/frmLogin.h"
+#include "platform/controls/PasswordBox.h"
+#include "shell/dialogs/frmLogin.h"
 
 #include <QApplication>
 #include <QEvent>

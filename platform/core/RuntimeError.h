@@ -9,13 +9,23 @@ namespace platform {
 // The error numbers the course reports to the learner, as the classic run
 // time numbered them.
 namespace err {
+constexpr int InvalidProcedureCall = 5;
 constexpr int Overflow = 6;
+constexpr int OutOfMemory = 7;
+constexpr int SubscriptOutOfRange = 9;
 constexpr int TypeMismatch = 13;
 constexpr int FileNotFound = 53;
 constexpr int InvalidUseOfNull = 94;
 constexpr int ObjectNotSet = 91;
+constexpr int ObjectWasUnloaded = 364;
+constexpr int InvalidPropertyValue = 380;
+constexpr int AlreadyDisplayed = 400;
+constexpr int InvalidPicture = 481;
 constexpr int NoCurrentRecord = 3021;
+constexpr int NotUpdatable = 3251;
 constexpr int ObjectClosed = 3704;
+constexpr int AlreadyOpen = 3705;
+constexpr int ConnectionUnusable = 3709;
 constexpr int ItemNotFound = 3265;
 // A failure reported by the database engine itself (a refused row, a bad query).
 constexpr int DatabaseError = -2147467259;

@@ -13,7 +13,8 @@ Connection::~Connection() = default;
 void Connection::Open(const QString &connectionString, const QString &, const QString &, int)
 {
     if (isOpen())
-        platform::raise(3705, QStringLiteral("Operation is not allowed when the object is open."));
+        platform::raise(platform::err::AlreadyOpen,
+                        QStringLiteral("Operation is not allowed when the object is open."));
     const QString source = dataSource(connectionString);
     if (source.isEmpty())
         raiseDatabaseError(QStringLiteral("The connection string names no Data Source."));

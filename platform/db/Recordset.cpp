@@ -9,20 +9,18 @@ namespace db {
 namespace {
 
 constexpr int ReadOnlyLock = 1;
-constexpr int NotUpdatable = 3251;
-constexpr int AlreadyOpen = 3705;
-constexpr int ConnectionUnusable = 3709;
 
 [[noreturn]] void raiseNotUpdatable()
 {
-    platform::raise(NotUpdatable, QStringLiteral("Current Recordset does not support updating. "
-                                                 "This may be a limitation of the provider, or "
-                                                 "of the selected locktype."));
+    platform::raise(platform::err::NotUpdatable,
+                    QStringLiteral("Current Recordset does not support updating. "
+                                   "This may be a limitation of the provider, or "
+                                   "of the selected locktype."));
 }
 
 [[noreturn]] void raiseConnectionUnusable()
 {
-    platform::raise(ConnectionUnusable,
+    platform::raise(platform::err::ConnectionUnusable,
                     QStringLiteral("The connection cannot be used to perform this operation. It "
                                    "is either closed or invalid in this context."));
 }
@@ -35,7 +33,7 @@ Recordset::~Recordset() = default;
 void Recordset::Open(const QString &queryText, Connection &connection, int, int lockType, int)
 {
     if (isOpen())
-        platform::raise(AlreadyOpen,
+        platform::raise(platform::err::AlreadyOpen,
                         QStringLiteral("Operation is not allowed when the object is open."));
     const std::shared_ptr<Database> database = connection.database().lock();
     if (!database)

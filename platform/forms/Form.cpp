@@ -19,9 +19,6 @@
 namespace forms {
 namespace {
 
-constexpr int ObjectWasUnloaded = 364;
-constexpr int AlreadyDisplayed = 400;
-
 bool isToolWindow(int style)
 {
     return style == FixedToolWindow || style == SizableToolWindow;
@@ -57,7 +54,7 @@ Form::~Form()
 void Form::ensureLoadable() const
 {
     if (m_state == State::Unloaded)
-        platform::raise(ObjectWasUnloaded, QStringLiteral("Object was unloaded"));
+        platform::raise(platform::err::ObjectWasUnloaded, QStringLiteral("Object was unloaded"));
 }
 
 void Form::Load()
@@ -93,7 +90,7 @@ void Form::Show(bool modal, Form *owner)
         return;
     }
     if (isVisible())
-        platform::raise(AlreadyDisplayed,
+        platform::raise(platform::err::AlreadyDisplayed,
                         QStringLiteral("Form already displayed; can't show modally"));
     exec();
 }

@@ -10,8 +10,6 @@
 namespace forms {
 namespace {
 
-constexpr int InvalidPropertyValue = 380;
-
 Screen::SizeSource &sizeSource()
 {
     static Screen::SizeSource source;
@@ -74,7 +72,8 @@ void Screen::setMousePointer(int shape)
         cursor = Qt::WaitCursor;
         break;
     default:
-        platform::raise(InvalidPropertyValue, QStringLiteral("Invalid property value"));
+        platform::raise(platform::err::InvalidPropertyValue,
+                        QStringLiteral("Invalid property value"));
     }
     if (pointerShape() == DefaultPointer)
         QGuiApplication::setOverrideCursor(QCursor(cursor));

@@ -5,7 +5,6 @@
 namespace services {
 namespace {
 
-constexpr int InvalidProcedureCall = 5;
 constexpr int ButtonsMask = 0x7;
 constexpr int IconMask = 0x70;
 constexpr int DefaultMask = 0x300;
@@ -16,7 +15,8 @@ void check(int style)
     if ((style & ~known) != 0 || (style & ButtonsMask) > MessageBoxStyle::RetryCancel ||
         (style & IconMask) > MessageBoxStyle::Information ||
         (style & DefaultMask) > MessageBoxStyle::DefaultButton3)
-        platform::raise(InvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"));
+        platform::raise(platform::err::InvalidProcedureCall,
+                        QStringLiteral("Invalid procedure call or argument"));
 }
 
 } // namespace

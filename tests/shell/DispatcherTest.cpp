@@ -1,7 +1,7 @@
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/db/Variant.h"
-#include "shell/frmMain.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/levels/ExerciseWindows.h"
 #include "shell/levels/LevelTable.h"
 #include "shell/modMain.h"

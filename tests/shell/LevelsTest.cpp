@@ -1,6 +1,6 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Screen.h"
-#include "shell/MainMenus.h"
+#include "shell/mainwindow/MainMenus.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QDateTime>

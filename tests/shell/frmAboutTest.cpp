@@ -1,9 +1,9 @@
-#include "shell/frmAbout.h"
+#include "shell/dialogs/frmAbout.h"
 
+#include "platform/controls/LineControl.h"
 #include "platform/core/Twips.h"
 #include "platform/services/MessageBoxStyle.h"
 #include "resources/StringTable.h"
-#include "shell/LineControl.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalWatchdog.h"
 #include "tests/support/RegistryDouble.h"

@@ -1,9 +1,9 @@
-#include "shell/frmNewUser.h"
+#include "shell/dialogs/frmNewUser.h"
 
+#include "platform/controls/PasswordBox.h"
 #include "platform/core/Twips.h"
 #include "platform/services/MessageBoxStyle.h"
 #include "resources/StringTable.h"
-#include "shell/PasswordBox.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 #include "tests/shell/UsersDatabase.h"

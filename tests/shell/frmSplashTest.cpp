@@ -1,9 +1,9 @@
-#include "shell/frmSplash.h"
+#include "shell/startup/frmSplash.h"
 
 #include "platform/core/BgrColor.h"
 #include "platform/core/Twips.h"
 #include "platform/forms/Forms.h"
-#include "shell/frmMain.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 #include "tests/support/FakeSoundBackend.h"
 #include "tests/support/ScreenSizeDouble.h"

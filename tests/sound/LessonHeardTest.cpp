@@ -1,5 +1,5 @@
 #include "platform/controls/SoundPlayer.h"
-#include "shell/frmMain.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 #include "tests/shell/MainWindowFixture.h"

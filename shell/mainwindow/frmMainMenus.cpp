@@ -3,10 +3,10 @@
 // and the Help menu.
 #include "platform/services/MessageBoxStyle.h"
 #include "shell/Guarded.h"
-#include "shell/frmAbout.h"
-#include "shell/frmMain.h"
+#include "shell/dialogs/frmAbout.h"
 #include "shell/levels/ExerciseWindows.h"
 #include "shell/levels/LevelTable.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 
 #include <QMenu>

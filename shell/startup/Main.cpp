@@ -4,22 +4,20 @@
 #include "platform/core/Paths.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/forms/Forms.h"
-#include "shell/frmLogin.h"
-#include "shell/frmMain.h"
-#include "shell/frmSplash.h"
+#include "shell/dialogs/frmLogin.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
+#include "shell/startup/frmSplash.h"
 
 namespace modMain {
 namespace {
-
-constexpr int ObjectNotSet = 91;
 
 frmMain &mainWindow()
 {
     auto *main = forms::Forms::find<frmMain>(QStringLiteral("frmMain"));
     if (main == nullptr)
-        platform::raise(ObjectNotSet,
+        platform::raise(platform::err::ObjectNotSet,
                         QStringLiteral("Object variable or With block variable not set"));
     return *main;
 }

@@ -1,4 +1,4 @@
-#include "shell/ImageEvents.h"
+#include "platform/controls/ImageEvents.h"
 
 #include <QMouseEvent>
 #include <QWidget>

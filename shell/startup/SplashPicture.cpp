@@ -1,4 +1,4 @@
-#include "shell/SplashPicture.h"
+#include "shell/startup/SplashPicture.h"
 
 #include "platform/core/BgrColor.h"
 #include "platform/text/KeyText.h"

@@ -1,13 +1,13 @@
-#include "shell/frmSplash.h"
+#include "shell/startup/frmSplash.h"
 
 #include "platform/core/Paths.h"
 #include "platform/forms/CenterForm.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/Screen.h"
 #include "resources/Icons.h"
-#include "shell/SplashPicture.h"
-#include "shell/frmMain.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
+#include "shell/startup/SplashPicture.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "shell/RunProgram.h"
+#include "shell/startup/RunProgram.h"
 
 #include "platform/forms/Form.h"
 #include "platform/forms/Forms.h"

@@ -2,8 +2,8 @@
 
 #include "platform/core/TwipsGeometry.h"
 #include "platform/forms/Form.h"
-#include "shell/MainMenus.h"
 #include "shell/levels/LevelTable.h"
+#include "shell/mainwindow/MainMenus.h"
 
 #include <QLabel>
 
@@ -128,6 +128,9 @@ protected:
     void Form_Unload(bool &Cancel) override;
 
 private:
+    // The information screen's colour, &HBBGGRR.
+    static constexpr quint32 InfoBackColor = 0xC0E0FF;
+
     void createInformationScreen(QWidget *client);
     void createLesson(QWidget *client);
     void createMenus();

@@ -1,14 +1,8 @@
-#include "shell/LoadPicture.h"
+#include "platform/controls/LoadPicture.h"
 
 #include "platform/core/RuntimeError.h"
 
 #include <QFileInfo>
-
-namespace {
-
-constexpr int InvalidPicture = 481;
-
-} // namespace
 
 QPixmap LoadPicture(const QString &path)
 {
@@ -16,6 +10,6 @@ QPixmap LoadPicture(const QString &path)
         platform::raise(platform::err::FileNotFound);
     QPixmap picture;
     if (!picture.load(path))
-        platform::raise(InvalidPicture, QStringLiteral("Invalid picture"));
+        platform::raise(platform::err::InvalidPicture, QStringLiteral("Invalid picture"));
     return picture;
 }

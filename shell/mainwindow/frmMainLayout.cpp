@@ -1,39 +1,28 @@
 // The main window's controls, placed as designed, and its compact layout.
 #include "platform/controls/AniGif.h"
+#include "platform/controls/FormBuilding.h"
+#include "platform/controls/MultiLineText.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
-#include "platform/core/BgrColor.h"
+#include "platform/controls/TracingBox.h"
 #include "platform/core/Paths.h"
 #include "platform/core/Twips.h"
 #include "resources/Icons.h"
-#include "shell/MultiLineText.h"
-#include "shell/TracingBox.h"
-#include "shell/frmMain.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 
 #include <QMenuBar>
 
 namespace {
 
-constexpr quint32 InfoBackColor = 0xC0E0FF;
 constexpr int ClientWidth = 7725;
 constexpr int ClientHeight = 9120;
 
-QFont timesNewRoman(qreal points, bool bold)
-{
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void setForeColor(QWidget &widget, quint32 bgr)
-{
-    QPalette colours = widget.palette();
-    colours.setColor(QPalette::WindowText, platform::fromBgr(bgr));
-    widget.setPalette(colours);
-}
+using controls::makeAnimation;
+using controls::place;
+using controls::setForeColor;
+using controls::timesNewRoman;
 
 frmMain::Image *makeImage(QWidget *parent, int left, int top, int width, int height)
 {
@@ -50,15 +39,6 @@ void loadPicture(frmMain::Image &image, const QString &storedPath)
     const QPixmap picture(platform::ProgramPath(storedPath));
     if (!picture.isNull())
         image.setPixmap(picture);
-}
-
-controls::AniGif *makeAnimation(QWidget *parent, int left, int top, int width, int height,
-                                bool autoPlay)
-{
-    auto *animation = new controls::AniGif(parent);
-    animation->Move(left, top, width, height);
-    animation->setAutoPlay(autoPlay);
-    return animation;
 }
 
 controls::SSCommand *makeButton(QWidget *parent, const QString &caption, int left, int width,
@@ -223,12 +203,6 @@ void frmMain::ArrangeFor800x600()
     sizeInformationScreen();
     mintFormHeight = 8550;
 
-    const auto place = [](auto &control, int top, int left, int height, int width) {
-        control.setTop(top);
-        control.setLeft(left);
-        control.setHeight(height);
-        control.setWidth(width);
-    };
     place(*ssPnlInfo, 0, 0, 7920, 7695);
     place(*Label1, 120, 0, 495, 7695);
     place(*SSPanel1, 600, 1200, 2025, 5145);

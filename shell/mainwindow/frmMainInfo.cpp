@@ -1,31 +1,18 @@
 // The information screen: loading the window, its text, returning to it, the
 // start-up sound that loops on it, and closing the window.
 #include "platform/controls/AniGif.h"
+#include "platform/controls/FormBuilding.h"
+#include "platform/controls/MultiLineText.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
-#include "platform/core/Paths.h"
+#include "platform/controls/TracingBox.h"
 #include "platform/forms/CenterForm.h"
 #include "shell/Guarded.h"
-#include "shell/MultiLineText.h"
-#include "shell/TracingBox.h"
-#include "shell/frmMain.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 
 #include <QMenu>
-
-namespace {
-
-constexpr quint32 InfoBackColor = 0xC0E0FF;
-
-void showAnimation(controls::AniGif &animation, const QString &storedPath)
-{
-    animation.setStartFrame(0);
-    animation.ReadGIF(platform::AppPath() + storedPath);
-    animation.show();
-}
-
-} // namespace
 
 QString frmMain::InformationText()
 {
@@ -75,8 +62,8 @@ void frmMain::Form_Load()
         PictureSoundA->setVisible(false);
         PictureSoundB->setVisible(false);
 
-        showAnimation(*aniLogo, QStringLiteral("\\Animation\\logo.gif"));
-        showAnimation(*aniClick2, QStringLiteral("\\Animation\\click2.gif"));
+        controls::showAnimation(*aniLogo, QStringLiteral("\\Animation\\logo.gif"));
+        controls::showAnimation(*aniClick2, QStringLiteral("\\Animation\\click2.gif"));
 
         ArrangeFor800x600();
         forms::CenterForm(*this);
@@ -117,7 +104,7 @@ void frmMain::MainScreen()
 void frmMain::ResetLetterMedia()
 {
     LetterLabel->hide();
-    showAnimation(*AnimClick, QStringLiteral("\\Animation\\click.gif"));
+    controls::showAnimation(*AnimClick, QStringLiteral("\\Animation\\click.gif"));
     controls::AniGif *const media[] = {AnimationLetter, AnimationPictureA, AnimWordA,
                                        AnimationPictureB, AnimWordB};
     for (controls::AniGif *animation : media)

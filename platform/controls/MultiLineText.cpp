@@ -1,4 +1,4 @@
-#include "shell/MultiLineText.h"
+#include "platform/controls/MultiLineText.h"
 
 #include "platform/core/BgrColor.h"
 

@@ -1,14 +1,15 @@
-#include "shell/frmAbout.h"
+#include "shell/dialogs/frmAbout.h"
 
-#include "platform/core/BgrColor.h"
+#include "platform/controls/FormBuilding.h"
+#include "platform/controls/LineControl.h"
 #include "platform/core/Paths.h"
 #include "platform/forms/CenterForm.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/MessageBoxStyle.h"
 #include "platform/services/StartProgram.h"
 #include "resources/Icons.h"
+#include "resources/StringIds.h"
 #include "resources/StringTable.h"
-#include "shell/LineControl.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -18,7 +19,6 @@ namespace {
 
 constexpr quint32 KeyAllAccess = 0x2003F;
 constexpr int ValueCapacity = 1024;
-constexpr int SysInfoUnavailable = 111;
 
 // Where the system keeps the path of its information tool: first the tool
 // itself, then the folder that holds it.
@@ -32,12 +32,7 @@ constexpr quint32 Black = 0x000000;
 constexpr quint32 White = 0xFFFFFF;
 constexpr quint32 Grey = 0x808080;
 
-void setForeColor(QLabel &label, quint32 bgr)
-{
-    QPalette colours = label.palette();
-    colours.setColor(QPalette::WindowText, platform::fromBgr(bgr));
-    label.setPalette(colours);
-}
+using controls::setForeColor;
 
 QString legalNotice()
 {
@@ -208,7 +203,7 @@ void frmAbout::StartSysInfo()
     } catch (const std::exception &) {
         // Any failure on the way ends in the one message below.
     }
-    services::MessageBox(this, resources::LoadResString(SysInfoUnavailable),
+    services::MessageBox(this, resources::LoadResString(resources::str::SysInfoUnavailable),
                          services::MessageBoxStyle::OkOnly);
 }
 

@@ -1,4 +1,4 @@
-#include "shell/LengthLimit.h"
+#include "platform/controls/LengthLimit.h"
 
 #include <QLineEdit>
 

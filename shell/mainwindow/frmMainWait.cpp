@@ -5,7 +5,7 @@
 #include "platform/core/Paths.h"
 #include "platform/forms/Screen.h"
 #include "platform/services/Yield.h"
-#include "shell/frmMain.h"
+#include "shell/mainwindow/frmMain.h"
 
 #include <QCoreApplication>
 #include <QMenu>

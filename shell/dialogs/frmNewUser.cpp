@@ -1,12 +1,13 @@
-#include "shell/frmNewUser.h"
+#include "shell/dialogs/frmNewUser.h"
 
+#include "platform/controls/LengthLimit.h"
+#include "platform/controls/PasswordBox.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/forms/CenterForm.h"
 #include "platform/services/MessageBoxStyle.h"
 #include "resources/Icons.h"
+#include "resources/StringIds.h"
 #include "resources/StringTable.h"
-#include "shell/LengthLimit.h"
-#include "shell/PasswordBox.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int UserNameMaxLength = 30;
 constexpr int PasswordMaxLength = 12;
-constexpr int BlankUserName = 105;
 
 } // namespace
 
@@ -77,7 +77,7 @@ void frmNewUser::cmdOK_Click()
 {
     try {
         if (txtUserName->text().isEmpty()) {
-            modMain::ShowMessageBox(this, resources::LoadResString(BlankUserName),
+            modMain::ShowMessageBox(this, resources::LoadResString(resources::str::BlankUserName),
                                     services::MessageBoxStyle::Exclamation);
             return;
         }

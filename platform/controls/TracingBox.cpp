@@ -1,4 +1,4 @@
-#include "shell/TracingBox.h"
+#include "platform/controls/TracingBox.h"
 
 #include "platform/core/BgrColor.h"
 #include "platform/core/Twips.h"

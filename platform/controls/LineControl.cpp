@@ -1,4 +1,4 @@
-#include "shell/LineControl.h"
+#include "platform/controls/LineControl.h"
 
 #include "platform/core/BgrColor.h"
 #include "platform/core/Twips.h"

@@ -1,10 +1,10 @@
 // The level dispatcher: the exercise window of the effective level, shown as
 // the level table says, its outcome judged, and the learner led on.
 #include "platform/forms/Screen.h"
-#include "shell/frmMain.h"
 #include "shell/levels/ExerciseForm.h"
 #include "shell/levels/ExerciseWindows.h"
 #include "shell/levels/LevelTable.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 
 #include <QMenu>

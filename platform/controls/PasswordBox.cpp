@@ -1,4 +1,4 @@
-#include "shell/PasswordBox.h"
+#include "platform/controls/PasswordBox.h"
 
 #include <QProxyStyle>
 

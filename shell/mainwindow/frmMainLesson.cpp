@@ -1,19 +1,19 @@
 // The letter lesson: opening it, showing a letter, the presentation that a
 // click on the letter starts, moving between letters, and tracing.
 #include "platform/controls/AniGif.h"
+#include "platform/controls/FormBuilding.h"
+#include "platform/controls/ImageEvents.h"
+#include "platform/controls/LoadPicture.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
-#include "platform/core/Paths.h"
+#include "platform/controls/TracingBox.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/forms/CenterForm.h"
 #include "platform/forms/Screen.h"
 #include "shell/Guarded.h"
-#include "shell/ImageEvents.h"
-#include "shell/LoadPicture.h"
-#include "shell/TracingBox.h"
-#include "shell/frmMain.h"
 #include "shell/levels/LevelTable.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 
@@ -22,20 +22,12 @@
 namespace {
 
 constexpr quint32 LessonBackColor = 0xFFC0C0;
-constexpr int SubscriptOutOfRange = 9;
 constexpr int LetterPasses = 3;
 
 const QString MainMenuCaption = QStringLiteral("&Main Menu");
 const QString BackCaption = QStringLiteral("&Back");
 const QString NextCaption = QStringLiteral("&Next");
 const QString TestCaption = QStringLiteral("&Test");
-
-void showAnimation(controls::AniGif &animation, const QString &storedPath)
-{
-    animation.setStartFrame(0);
-    animation.ReadGIF(platform::AppPath() + storedPath);
-    animation.show();
-}
 
 // A step of the presentation: shown from its first frame in the given mode.
 void prepareStep(controls::AniGif &animation, int playMode)
@@ -45,24 +37,11 @@ void prepareStep(controls::AniGif &animation, int playMode)
     animation.setPlayMode(playMode);
 }
 
-// As guarded, and an error also takes the hourglass away: the learner is not
-// left waiting on a move that has ended.
-template <typename Steps> void guardedMove(Steps &&steps)
+// A move that a run-time error ended takes the hourglass away: the learner is
+// not left waiting on it.
+void showDefaultPointer()
 {
-    try {
-        steps();
-    } catch (const platform::RuntimeError &error) {
-        modErrors::gErrMsg = modErrors::ErrorReport(error);
-        forms::Screen::setMousePointer(forms::DefaultPointer);
-    }
-}
-
-void placeAnimation(controls::AniGif &animation, int top, int left, int height, int width)
-{
-    animation.setTop(top);
-    animation.setLeft(left);
-    animation.setHeight(height);
-    animation.setWidth(width);
+    forms::Screen::setMousePointer(forms::DefaultPointer);
 }
 
 } // namespace
@@ -137,11 +116,12 @@ void frmMain::RunLevel()
         for (TracingBox *box : pictureBoxes())
             box->show();
 
-        showAnimation(*AnimClick, QStringLiteral("\\Animation\\click.gif"));
+        controls::showAnimation(*AnimClick, QStringLiteral("\\Animation\\click.gif"));
         const bool numbers =
             levels::showsNumberInstruction(modMain::GetUserLevel(modMain::gUserName, false));
-        showAnimation(*Instruction2, numbers ? QStringLiteral("\\Animation\\numberinstruction2.gif")
-                                             : QStringLiteral("\\Animation\\instruction2.gif"));
+        controls::showAnimation(*Instruction2,
+                                numbers ? QStringLiteral("\\Animation\\numberinstruction2.gif")
+                                        : QStringLiteral("\\Animation\\instruction2.gif"));
         cmdClear->show();
     });
 }
@@ -154,7 +134,8 @@ void frmMain::ShowLetter()
     guarded([this] {
         const int index = modMain::gCurrentLetter;
         if (index < 1 || index > modMain::gLetterCount || index >= int(modMain::gLetters.size()))
-            platform::raise(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+            platform::raise(platform::err::SubscriptOutOfRange,
+                            QStringLiteral("Subscript out of range"));
         const Letter &L = modMain::gLetters[size_t(index)];
 
         AnimationLetter->hide();
@@ -174,13 +155,13 @@ void frmMain::ShowLetter()
         LetterLabel->adjustSize();
 
         AnimationPictureA->ReadGIF(L.PictureAAnimation);
-        placeAnimation(*AnimationPictureA, L.PictureATop, L.PictureALeft, L.PictureAHeight,
-                       L.PictureAWidth);
+        controls::place(*AnimationPictureA, L.PictureATop, L.PictureALeft, L.PictureAHeight,
+                        L.PictureAWidth);
         AnimWordA->ReadGIF(L.PictureAWord);
 
         AnimationPictureB->ReadGIF(L.PictureBAnimation);
-        placeAnimation(*AnimationPictureB, L.PictureBTop, L.PictureBLeft, L.PictureBHeight,
-                       L.PictureBWidth);
+        controls::place(*AnimationPictureB, L.PictureBTop, L.PictureBLeft, L.PictureBHeight,
+                        L.PictureBWidth);
         AnimWordB->ReadGIF(L.PictureBWord);
 
         const auto boxes = pictureBoxes();
@@ -273,56 +254,60 @@ void frmMain::stopLessonMedia()
 
 void frmMain::cmdNext_Click()
 {
-    guardedMove([this] {
-        forms::Screen::setMousePointer(forms::Hourglass);
-        if (modMain::gCurrentLetter == modMain::gLetterCount - 1)
-            cmdNext->setCaption(TestCaption);
-        if (modMain::gCurrentLetter == modMain::gLetterCount) {
-            controls::AniGif *const animations[] = {AnimationLetter, AnimationPictureA, AnimWordA,
-                                                    AnimationPictureB, AnimWordB};
-            for (controls::AniGif *animation : animations)
-                animation->hide();
-            LetterLabel->hide();
-            stopLessonMedia();
+    guarded(
+        [this] {
+            forms::Screen::setMousePointer(forms::Hourglass);
+            if (modMain::gCurrentLetter == modMain::gLetterCount - 1)
+                cmdNext->setCaption(TestCaption);
+            if (modMain::gCurrentLetter == modMain::gLetterCount) {
+                controls::AniGif *const animations[] = {AnimationLetter, AnimationPictureA,
+                                                        AnimWordA, AnimationPictureB, AnimWordB};
+                for (controls::AniGif *animation : animations)
+                    animation->hide();
+                LetterLabel->hide();
+                stopLessonMedia();
 
-            RunLevelTest();
-            if (mnuFile->menuAction()->isVisible()) {
-                Show();
-                return;
+                RunLevelTest();
+                if (mnuFile->menuAction()->isVisible()) {
+                    Show();
+                    return;
+                }
+                // Back in a lesson after the test: it starts again at its first letter.
+                ContinueAfterTest();
+                modMain::gCurrentLetter = 0;
+                cmdNext->setCaption(NextCaption);
             }
-            // Back in a lesson after the test: it starts again at its first letter.
-            ContinueAfterTest();
-            modMain::gCurrentLetter = 0;
-            cmdNext->setCaption(NextCaption);
-        }
-        ResetLetterMedia();
-        ++modMain::gCurrentLetter;
-        ShowLetter();
-        cmdBack->show();
-        cmdBack->setCaption(modMain::gCurrentLetter == 1 ? MainMenuCaption : BackCaption);
-        forms::Screen::setMousePointer(forms::DefaultPointer);
-    });
+            ResetLetterMedia();
+            ++modMain::gCurrentLetter;
+            ShowLetter();
+            cmdBack->show();
+            cmdBack->setCaption(modMain::gCurrentLetter == 1 ? MainMenuCaption : BackCaption);
+            forms::Screen::setMousePointer(forms::DefaultPointer);
+        },
+        showDefaultPointer);
 }
 
 void frmMain::cmdBack_Click()
 {
-    guardedMove([this] {
-        forms::Screen::setMousePointer(forms::Hourglass);
-        if (cmdBack->Caption() == MainMenuCaption) {
-            forms::Screen::setMousePointer(forms::DefaultPointer);
+    guarded(
+        [this] {
+            forms::Screen::setMousePointer(forms::Hourglass);
+            if (cmdBack->Caption() == MainMenuCaption) {
+                forms::Screen::setMousePointer(forms::DefaultPointer);
+                ResetLetterMedia();
+                MainScreen();
+                return;
+            }
+            if (modMain::gCurrentLetter == modMain::gLetterCount)
+                cmdNext->setCaption(NextCaption);
             ResetLetterMedia();
-            MainScreen();
-            return;
-        }
-        if (modMain::gCurrentLetter == modMain::gLetterCount)
-            cmdNext->setCaption(NextCaption);
-        ResetLetterMedia();
-        cmdBack->setCaption(modMain::gCurrentLetter == 2 ? MainMenuCaption : BackCaption);
-        cmdBack->show();
-        --modMain::gCurrentLetter;
-        ShowLetter();
-        forms::Screen::setMousePointer(forms::DefaultPointer);
-    });
+            cmdBack->setCaption(modMain::gCurrentLetter == 2 ? MainMenuCaption : BackCaption);
+            cmdBack->show();
+            --modMain::gCurrentLetter;
+            ShowLetter();
+            forms::Screen::setMousePointer(forms::DefaultPointer);
+        },
+        showDefaultPointer);
 }
 
 void frmMain::cmdClear_Click()
