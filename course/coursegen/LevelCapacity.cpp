@@ -1,17 +1,14 @@
 #include "course/coursegen/LevelCapacity.h"
 
-#include <QHash>
+#include "shell/levels/LevelTable.h"
 
 namespace coursegen {
 
 LevelCapacity LevelCapacity::of(int level)
 {
-    static const QHash<int, int> orderTiles{{1, 8}, {2, 10}, {3, 18}, {4, 8},   {5, 18},
-                                            {6, 8}, {7, 16}, {8, 34}, {11, 12}, {14, 10}};
-    if (orderTiles.contains(level)) {
-        const int tiles = orderTiles.value(level);
-        return {tiles, tiles, QStringLiteral("its order test has that many tiles")};
-    }
+    const levels::LevelRow *row = levels::row(level);
+    if (row != nullptr && row->tiles > 0)
+        return {row->tiles, row->tiles, QStringLiteral("its order test has that many tiles")};
     // 15 questions of distinct letters, and pictures for the first 34 only.
     if (level == 9) {
         return {15, 34,

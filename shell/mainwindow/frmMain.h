@@ -146,14 +146,9 @@ private:
 
     // Menus.
     void connectExerciseItems();
+    QAction *menuItem(levels::MenuItem item) const;
     void chooseLevel(int level);
     void WaitForIntroEnd();
-    void mnuFileExercise1Item_Click(int Index);
-    void mnuFileExercise2_Click();
-    void mnuFileExercise4_Click();
-    void mnuFileExercise5_Click();
-    void mnuFileExercise7Item_Click(int Index);
-    void mnuFileExercise8Item_Click(int Index);
 
     // The level dispatcher.
     void RunLevelTest();

@@ -110,30 +110,40 @@ void frmMain::EnableDisableMenus(bool vblnEnableDisable)
         return;
     // A learner who has passed the last level keeps the whole course open
     // to practise.
-    stored = std::min(stored, 25);
+    stored = std::min(stored, levels::LevelCount);
 
-    if (stored <= 8) {
-        SetLevelItems(stored, flag);
-        return;
+    SetLevelItems(std::min(stored, int(mnuFileExercise1Item.size())), flag);
+    for (int level = int(mnuFileExercise1Item.size()) + 1; level <= stored; ++level) {
+        const levels::MenuItem item = levels::row(level)->menu;
+        // A submenu opens with its first level.
+        if (item.item == 0) {
+            QMenu *const submenu = item.exercise == 7 ? mnuFileExercise7 : mnuFileExercise8;
+            submenu->menuAction()->setEnabled(flag);
+        }
+        menuItem(item)->setEnabled(flag);
     }
-    SetLevelItems(8, flag);
-    QAction *const singles[] = {mnuFileExercise2, mnuFileExercise3, mnuFileExercise4,
-                                mnuFileExercise5, mnuFileExercise6};
-    for (int level = 9; level <= std::min(stored, 13); ++level)
-        singles[level - 9]->setEnabled(flag);
-    if (stored < 14)
-        return;
+}
 
-    mnuFileExercise7->menuAction()->setEnabled(flag);
-    const int lastNumbers = std::min(stored, 20) - 14;
-    for (int i = 0; i <= lastNumbers; ++i)
-        mnuFileExercise7Item[i]->setEnabled(flag);
-    if (stored < 21)
-        return;
-
-    mnuFileExercise8->menuAction()->setEnabled(flag);
-    for (int i = 0; i <= stored - 21; ++i)
-        mnuFileExercise8Item[i]->setEnabled(flag);
+QAction *frmMain::menuItem(levels::MenuItem item) const
+{
+    switch (item.exercise) {
+    case 1:
+        return mnuFileExercise1Item[size_t(item.item)];
+    case 2:
+        return mnuFileExercise2;
+    case 3:
+        return mnuFileExercise3;
+    case 4:
+        return mnuFileExercise4;
+    case 5:
+        return mnuFileExercise5;
+    case 6:
+        return mnuFileExercise6;
+    case 7:
+        return mnuFileExercise7Item[size_t(item.item)];
+    default:
+        return mnuFileExercise8Item[size_t(item.item)];
+    }
 }
 
 void frmMain::SetLevelItems(int count, bool flag)
@@ -144,22 +154,15 @@ void frmMain::SetLevelItems(int count, bool flag)
 }
 
 // Each exercise item opens its level through the level table. Spelling
-// (Exercise 3) and the syllable chart (Exercise 6) wait for their content.
+// (level 10) and the syllable chart (level 13) wait for their content.
 void frmMain::connectExerciseItems()
 {
-    const auto on = [this](QAction *item, auto handler) {
-        connect(item, &QAction::triggered, this,
-                [this, handler] { guarded([this, handler] { handler(); }); });
-    };
-    for (int i = 0; i < int(mnuFileExercise1Item.size()); ++i)
-        on(mnuFileExercise1Item[i], [this, i] { mnuFileExercise1Item_Click(i); });
-    on(mnuFileExercise2, [this] { mnuFileExercise2_Click(); });
-    on(mnuFileExercise4, [this] { mnuFileExercise4_Click(); });
-    on(mnuFileExercise5, [this] { mnuFileExercise5_Click(); });
-    for (int i = 0; i < int(mnuFileExercise7Item.size()); ++i)
-        on(mnuFileExercise7Item[i], [this, i] { mnuFileExercise7Item_Click(i); });
-    for (int i = 0; i < int(mnuFileExercise8Item.size()); ++i)
-        on(mnuFileExercise8Item[i], [this, i] { mnuFileExercise8Item_Click(i); });
+    for (const levels::LevelRow &row : levels::Table) {
+        if (row.level == 10 || row.level == 13)
+            continue;
+        connect(menuItem(row.menu), &QAction::triggered, this,
+                [this, level = row.level] { guarded([this, level] { chooseLevel(level); }); });
+    }
 }
 
 // The start shared by every exercise choice, then the choice's own calls.
@@ -212,36 +215,6 @@ void frmMain::chooseLevel(int level)
         RunLevelTest();
         break;
     }
-}
-
-void frmMain::mnuFileExercise1Item_Click(int Index)
-{
-    chooseLevel(Index + 1);
-}
-
-void frmMain::mnuFileExercise2_Click()
-{
-    chooseLevel(9);
-}
-
-void frmMain::mnuFileExercise4_Click()
-{
-    chooseLevel(11);
-}
-
-void frmMain::mnuFileExercise5_Click()
-{
-    chooseLevel(12);
-}
-
-void frmMain::mnuFileExercise7Item_Click(int Index)
-{
-    chooseLevel(14 + Index);
-}
-
-void frmMain::mnuFileExercise8Item_Click(int Index)
-{
-    chooseLevel(21 + Index);
 }
 
 void frmMain::mnuFileItem_Click(int Index)
