@@ -1,3 +1,4 @@
+#include "exercises/letters/RegisterWindows.h"
 #include "shell/startup/RunProgram.h"
 
 #include <QApplication>
@@ -5,5 +6,6 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    exercises::letters::registerWindows();
     return shell::runProgram(app);
 }

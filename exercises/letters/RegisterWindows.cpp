@@ -1,0 +1,19 @@
+#include "exercises/letters/RegisterWindows.h"
+
+#include "exercises/letters/order/OrderTestForms.h"
+#include "exercises/letters/order/frmTest.h"
+#include "shell/levels/ExerciseWindows.h"
+
+#include <memory>
+
+namespace exercises::letters {
+
+void registerWindows()
+{
+    for (const order::OrderTestForm &form : order::OrderTestForms) {
+        levels::registerWindow(QString::fromLatin1(form.name),
+                               [&form] { return std::make_unique<frmTest>(form); });
+    }
+}
+
+} // namespace exercises::letters

@@ -1,0 +1,271 @@
+#include "exercises/letters/order/frmTest.h"
+
+#include "exercises/letters/order/OrderTestForms.h"
+#include "exercises/letters/order/clsGujTest.h"
+#include "platform/controls/AniGif.h"
+#include "platform/controls/SSCommand.h"
+#include "platform/controls/SSPanel.h"
+#include "platform/controls/SoundPlayer.h"
+#include "platform/core/Paths.h"
+#include "platform/forms/CenterForm.h"
+#include "platform/forms/Screen.h"
+#include "platform/services/MessageBox.h"
+#include "resources/StringTable.h"
+#include "shell/Guarded.h"
+#include "shell/modErrors.h"
+#include "shell/modMain.h"
+
+#include <exception>
+
+namespace {
+
+constexpr int NoLettersMessage = 110;
+constexpr int LeaveTestMessage = 112;
+constexpr int VowelsLevel = 11;
+
+// An event handler: guarded, and no exception of any kind goes back into the
+// event loop that called it (a modal show runs one).
+template <typename Steps> void handled(Steps &&steps)
+{
+    try {
+        guarded(std::forward<Steps>(steps));
+    } catch (const std::exception &error) {
+        modErrors::gErrMsg = QString::fromLocal8Bit(error.what());
+    }
+}
+
+} // namespace
+
+frmTest::frmTest(const order::OrderTestForm &design, QWidget *parent)
+    : ExerciseForm(QString::fromLatin1(design.name), parent)
+    , m_design(design)
+{
+    createControls();
+}
+
+frmTest::~frmTest() = default;
+
+void frmTest::setNextLevelCaption(const QString &caption)
+{
+    cmdNextLevel->setCaption(caption);
+}
+
+void frmTest::Form_Load()
+{
+    guarded([this] {
+        mblnDoNotDisplayMsgBox = false;
+        mblnExit = true;
+
+        // A level whose letters do not fill the tiles could never be
+        // finished: it is missing level data, and ends the program as the
+        // level readers do.
+        if (modMain::gLetterCount != m_design.tiles) {
+            forms::Screen::setMousePointer(forms::DefaultPointer);
+            modMain::ShowMessageBox(this, resources::LoadResString(NoLettersMessage),
+                                    services::MessageBoxStyle::Exclamation);
+            modMain::CloseDatabaseAndEnd();
+        }
+        mobjGujTest = std::make_unique<clsGujTest>();
+
+        const bool numbers = m_design.numberInstructionsAtVowels &&
+                             modMain::GetUserLevel(modMain::gUserName, false) == VowelsLevel;
+        TestInstructions->setStartFrame(0);
+        TestInstructions->ReadGIF(platform::ProgramPath(
+            numbers ? QStringLiteral("\\Animation\\numbertestinstructions.gif")
+                    : QStringLiteral("\\Animation\\testinstructions.gif")));
+        TestInstructions->show();
+
+        mobjGujTest->LoadLetters(*this, true);
+        mobjGujTest->Initialise(*this);
+        ArrangeFor800x600();
+        forms::CenterForm(*this);
+        cmdUndo->hide();
+    });
+}
+
+bool frmTest::confirmLeaving()
+{
+    return services::MessageBox(
+               this, resources::LoadResString(LeaveTestMessage),
+               services::MessageBoxStyle::YesNo + services::MessageBoxStyle::Question +
+                   services::MessageBoxStyle::DefaultButton2) == services::MessageBoxAnswer::Yes;
+}
+
+void frmTest::Form_QueryUnload(bool &Cancel, int)
+{
+    handled([&] {
+        if (!mblnDoNotDisplayMsgBox) {
+            if (confirmLeaving())
+                Hide();
+            else
+                Cancel = true;
+        } else if (mblnExit) {
+            Hide();
+        }
+    });
+}
+
+void frmTest::cmdExit_Click()
+{
+    // Tag stays as it is: leaving this way never counts as passed.
+    handled([this] {
+        if (!mblnDoNotDisplayMsgBox) {
+            if (confirmLeaving())
+                Hide();
+        } else if (mblnExit) {
+            Hide();
+        }
+    });
+}
+
+void frmTest::cmdNextLevel_Click()
+{
+    handled([this] {
+        setTag(QStringLiteral("Next Level"));
+        Hide();
+    });
+}
+
+void frmTest::ImgLetter_Click(int Index)
+{
+    handled([this, Index] {
+        if (mobjGujTest && tileEnabled(Index))
+            mobjGujTest->CheckIfCorrect(Index, *this, *this);
+    });
+}
+
+void frmTest::cmdUndo_Click()
+{
+    handled([this] {
+        if (mobjGujTest)
+            mobjGujTest->Undo(*this);
+    });
+}
+
+void frmTest::cmdReset_Click()
+{
+    handled([this] {
+        if (mobjGujTest)
+            mobjGujTest->Reset(*this);
+    });
+}
+
+int frmTest::tileCount() const
+{
+    return int(ImgLetter.size());
+}
+
+QPixmap frmTest::tilePicture(int tile) const
+{
+    return ImgLetter.at(std::size_t(tile))->pixmap();
+}
+
+void frmTest::setTilePicture(int tile, const QPixmap &picture)
+{
+    ImgLetter.at(std::size_t(tile))->setPixmap(picture);
+}
+
+int frmTest::tileTag(int tile) const
+{
+    return m_tags.at(std::size_t(tile));
+}
+
+void frmTest::setTileTag(int tile, int letter)
+{
+    m_tags.at(std::size_t(tile)) = letter;
+}
+
+bool frmTest::tileEnabled(int tile) const
+{
+    return tile >= 0 && std::size_t(tile) < m_tileEnabled.size() &&
+           m_tileEnabled[std::size_t(tile)];
+}
+
+// A chosen tile keeps its picture as it was; only its frame tells.
+void frmTest::setTileEnabled(int tile, bool enabled)
+{
+    m_tileEnabled.at(std::size_t(tile)) = enabled;
+}
+
+void frmTest::setTileFrame(int tile, int bevel, quint32 backColor)
+{
+    controls::SSPanel *frame = pnlLetter.at(std::size_t(tile));
+    frame->setBevelOuter(bevel);
+    frame->setBevelInner(bevel);
+    frame->setBackColor(backColor);
+}
+
+void frmTest::setAnswerPicture(int slot, const QPixmap &picture)
+{
+    PicResult.at(std::size_t(slot))->setPixmap(picture);
+}
+
+void frmTest::setAnswerVisible(int slot, bool visible)
+{
+    PicResult.at(std::size_t(slot))->setVisible(visible);
+}
+
+void frmTest::setOrderPicture(int slot, const QPixmap &picture)
+{
+    PicOrder.at(std::size_t(slot))->setPixmap(picture);
+}
+
+void frmTest::setCorrectOrderVisible(bool visible)
+{
+    Text1->setVisible(visible);
+    pnlBlank4->setVisible(visible);
+    pnlBlank5->setVisible(visible);
+}
+
+void frmTest::setUndoVisible(bool visible)
+{
+    cmdUndo->setVisible(visible);
+}
+
+void frmTest::setResetVisible(bool visible)
+{
+    cmdReset->setVisible(visible);
+}
+
+void frmTest::setNextLevelVisible(bool visible)
+{
+    cmdNextLevel->setVisible(visible);
+}
+
+void frmTest::stopInstructions()
+{
+    TestInstructions->Stop();
+    TestInstructions->hide();
+}
+
+void frmTest::setDoNotDisplayMsgBox(bool on)
+{
+    mblnDoNotDisplayMsgBox = on;
+}
+
+void frmTest::message(const QString &text, int style)
+{
+    modMain::ShowMessageBox(this, text, style);
+}
+
+void frmTest::prepareReward(const QString &animationPath, const QString &soundPath)
+{
+    AnimCongrat->hide();
+    AnimCongrat->ReadGIF(animationPath);
+    ApplauseSound->Open(soundPath);
+    ApplauseSound->setVisible(false);
+}
+
+void frmTest::startReward()
+{
+    AnimCongrat->show();
+    AnimCongrat->Play();
+    ApplauseSound->Play();
+}
+
+void frmTest::stopReward()
+{
+    AnimCongrat->Stop();
+    AnimCongrat->hide();
+    ApplauseSound->Stop();
+}
