@@ -1,0 +1,223 @@
+#include "exercises/letters/RegisterWindows.h"
+#include "exercises/letters/order/OrderTestForms.h"
+#include "exercises/letters/order/frmTest.h"
+#include "platform/controls/SSCommand.h"
+#include "platform/controls/SSPanel.h"
+#include "platform/core/Paths.h"
+#include "resources/StringTable.h"
+#include "shell/levels/ExerciseWindows.h"
+#include "shell/mainwindow/frmMain.h"
+#include "shell/modMain.h"
+#include "tests/support/FakeSoundBackend.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ModalWatchdog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Ok = 1;
+constexpr int Exclamation = 48;
+
+// A copy of the generated program folder, so the learner's users database is
+// the test's own.
+class AlphabetJourney : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        const QDir source(QStringLiteral(OSTRANA_PROGRAM_FOLDER));
+        QDirIterator files(source.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString from = files.next();
+            const QString relative = source.relativeFilePath(from);
+            if (relative == QLatin1String("ostrana"))
+                continue;
+            const QString to = folder.filePath(relative);
+            QDir().mkpath(QFileInfo(to).absolutePath());
+            ASSERT_TRUE(QFile::copy(from, to)) << relative.toStdString();
+        }
+        platform::setAppPath(folder.path());
+        modMain::resetForTests();
+        modMain::gDbPath = folder.filePath(QStringLiteral("Kelvo.kdt"));
+        modMain::OpenUserDatabase();
+        ASSERT_EQ(modMain::AddUser(QStringLiteral("Ravi"), QStringLiteral("pw")), -1);
+        modMain::gUserName = QStringLiteral("Ravi");
+        modMain::SetLevel(-1);
+        exercises::letters::registerWindows();
+
+        form.Load();
+        form.EnableDisableMenus(true);
+        form.Show();
+    }
+
+    void TearDown() override
+    {
+        levels::clearWindows();
+        modMain::resetForTests();
+        platform::setAppPath(QString());
+    }
+
+    static int stored() { return modMain::GetUserLevel(modMain::gUserName, true); }
+
+    // Through the lesson on screen to its last letter, and on into the test.
+    void throughTheLesson()
+    {
+        ASSERT_TRUE(form.pnl3dLetter->isVisible());
+        ASSERT_FALSE(form.mnuFile->menuAction()->isVisible());
+        const int letters = modMain::gLetterCount;
+        for (int i = 1; i < letters; ++i)
+            form.cmdNext->click();
+        ASSERT_EQ(form.cmdNext->Caption(), QStringLiteral("&Test"));
+        form.cmdNext->click();
+    }
+
+    // Answers every order test that comes up: the tiles in the alphabet's
+    // order (or backwards, wrongOrders times), then the way out.
+    void answerTests(int wrongOrders)
+    {
+        solver.setInterval(10);
+        QObject::connect(&solver, &QTimer::timeout, &solver, [this, wrongOrders] {
+            auto *test = qobject_cast<frmTest *>(QApplication::activeModalWidget());
+            // A new window may take the place of one already answered.
+            if (test == nullptr || test->property("answered").toBool())
+                return;
+            test->setProperty("answered", true);
+            captions.append(test->Caption());
+            const int tiles = test->design().tiles;
+            for (int attempt = 0; attempt < wrongOrders; ++attempt) {
+                chooseInOrder(*test, tiles, false);
+                test->cmdReset->click();
+            }
+            if (wrongOrders > 0) {
+                test->cmdExit->click();
+                return;
+            }
+            chooseInOrder(*test, tiles, true);
+            EXPECT_TRUE(test->cmdNextLevel->isVisible()) << test->Caption().toStdString();
+            test->cmdNextLevel->click();
+        });
+        solver.start();
+    }
+
+    static void chooseInOrder(frmTest &test, int tiles, bool forwards)
+    {
+        for (int n = 0; n < tiles; ++n) {
+            const int letter = forwards ? n : tiles - 1 - n;
+            for (int t = 0; t < tiles; ++t) {
+                if (test.tileTag(t) == letter && test.tileEnabled(t)) {
+                    QTest::mouseClick(test.ImgLetter[std::size_t(t)], Qt::LeftButton);
+                    break;
+                }
+            }
+        }
+    }
+
+    QTemporaryDir folder;
+    // Recordings end as soon as they start.
+    std::unique_ptr<FakeSoundBackend::Installation> sounds = [] {
+        auto installed = FakeSoundBackend::install();
+        FakeSoundBackend::setAutoFinish(true);
+        return installed;
+    }();
+    ModalWatchdog watchdog{120000};
+    frmMain form;
+    QTimer solver;
+    QStringList captions;
+};
+
+TEST_F(AlphabetJourney, ANewLearnerPassesEveryAlphabetLevelToTheListeningTest)
+{
+    MessageBoxScript boxes;
+    for (int level = 1; level <= 7; ++level)
+        boxes.expectExactly(QStringLiteral("You Have Sucessfully Completed Level %1.").arg(level),
+                            0, Ok);
+    // The last level of the alphabet ends the exercise.
+    boxes.expectExactly(
+        QStringLiteral("Congratulations You Have Successfully Completed This Exercise"), 0, Ok);
+    answerTests(0);
+
+    // Level 1 from the menu, then each pass leads on by itself: into the next
+    // lessons, or straight into the next test.
+    form.mnuFileExercise1Item[0]->trigger();
+    for (int lessonLevel : {1, 2, 4, 6}) {
+        SCOPED_TRACE(lessonLevel);
+        ASSERT_EQ(modMain::GetUserLevel(modMain::gUserName, false), lessonLevel);
+        throughTheLesson();
+    }
+
+    EXPECT_EQ(captions,
+              (QStringList{"Level 1 - KA to ZA", "Level 2 - TA to NA", "Level 3 - KA to NA",
+                           "Level 4 - PA to LA", "Level 5 - TA to LA", "Level 6 - VA to GNA",
+                           "Level 7 - PA to GNA", "Level 8 - KA to GNA"}));
+    EXPECT_EQ(stored(), 9);
+    EXPECT_EQ(modMain::gLevel, 0);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.mnuFile->menuAction()->isVisible());
+    EXPECT_TRUE(form.ssPnlInfo->isVisible());
+    EXPECT_TRUE(form.mnuFileExercise2->isEnabled());
+    EXPECT_TRUE(form.mnuFileExercise1Item[7]->isEnabled());
+    EXPECT_FALSE(form.mnuFileExercise3->isEnabled());
+}
+
+TEST_F(AlphabetJourney, ATestFailedThreeTimesStoresNothing)
+{
+    MessageBoxScript boxes;
+    boxes.expectExactly(resources::LoadResString(107), Exclamation, Ok);
+    boxes.expectExactly(resources::LoadResString(107), Exclamation, Ok);
+    boxes.expectExactly(resources::LoadResString(108), Exclamation, Ok);
+    boxes.expectExactly(resources::LoadResString(109), Exclamation, Ok);
+    answerTests(3);
+
+    form.mnuFileExercise1Item[0]->trigger();
+    throughTheLesson();
+
+    EXPECT_EQ(captions, QStringList{"Level 1 - KA to ZA"});
+    EXPECT_EQ(stored(), 1);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.ssPnlInfo->isVisible());
+    EXPECT_FALSE(form.mnuFileExercise1Item[1]->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// Vowels and the first numbers are order tests too; each pass ends at home.
+TEST_F(AlphabetJourney, TheVowelsAndTheFirstNumbersArePassedToTheInformationScreen)
+{
+    MessageBoxScript boxes;
+    boxes.expect(QStringLiteral("Completed"), 0, Ok);
+    boxes.expect(QStringLiteral("Completed"), 0, Ok);
+    answerTests(0);
+
+    ASSERT_EQ(modMain::AdvanceUserLevel(modMain::gUserName, 11), -1);
+    form.EnableDisableMenus(true);
+    form.mnuFileExercise4->trigger();
+    throughTheLesson();
+    EXPECT_EQ(stored(), 12);
+    EXPECT_TRUE(form.ssPnlInfo->isVisible());
+    EXPECT_TRUE(form.mnuFileExercise5->isEnabled());
+
+    ASSERT_EQ(modMain::AdvanceUserLevel(modMain::gUserName, 14), -1);
+    form.EnableDisableMenus(true);
+    form.mnuFileExercise7Item[0]->trigger();
+    throughTheLesson();
+    EXPECT_EQ(stored(), 15);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.ssPnlInfo->isVisible());
+    EXPECT_TRUE(form.mnuFileExercise7Item[1]->isEnabled());
+    EXPECT_EQ(captions, (QStringList{"Vowels", "Numbers - 1 to 10"}));
+}
+
+} // namespace
