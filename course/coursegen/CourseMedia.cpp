@@ -48,6 +48,9 @@ void makeCourseMedium(const MediaJob &job, const QString &file)
     case MediaKind::Instruction:
         pictures::writeInstruction(job.text, file, job.size);
         return;
+    case MediaKind::TestInstruction:
+        pictures::writeInstruction(job.text, file, job.size, pictures::colours::InfoWindow);
+        return;
     case MediaKind::Congratulations:
         pictures::writeCongratulations(file);
         return;

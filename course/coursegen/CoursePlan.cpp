@@ -101,13 +101,13 @@ void addFixedMedia(QList<MediaJob> &media)
                   QStringLiteral("Click the vowel to watch and hear it, then trace it in the "
                                  "boxes below"),
                   0, InstructionSize});
-    media.append({MediaKind::Instruction, QStringLiteral("\\Animation\\testinstructions.gif"),
+    media.append({MediaKind::TestInstruction, QStringLiteral("\\Animation\\testinstructions.gif"),
                   QStringLiteral("Click the pictures in the order you learnt them"), 0,
                   InstructionSize});
     // The order test shows this one at level 11, the vowels.
-    media.append({MediaKind::Instruction, QStringLiteral("\\Animation\\numbertestinstructions.gif"),
-                  QStringLiteral("Click the vowels in the order you learnt them"), 0,
-                  InstructionSize});
+    media.append(
+        {MediaKind::TestInstruction, QStringLiteral("\\Animation\\numbertestinstructions.gif"),
+         QStringLiteral("Click the vowels in the order you learnt them"), 0, InstructionSize});
     media.append({MediaKind::Chant, QStringLiteral("\\sounds\\ohm.mp3"), {}, ChantMilliseconds});
     media.append({MediaKind::Congratulations, QStringLiteral("\\test\\congratulations.gif")});
     media.append(

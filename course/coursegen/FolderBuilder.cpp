@@ -32,6 +32,7 @@ int cost(MediaKind kind)
     case MediaKind::ExampleAnimation:
     case MediaKind::WordStrip:
     case MediaKind::Instruction:
+    case MediaKind::TestInstruction:
     case MediaKind::Logo:
     case MediaKind::Loading:
     case MediaKind::ClickHint:

@@ -21,6 +21,7 @@ int MediaJob::version(MediaKind kind)
     case MediaKind::ClearClickHint:
     case MediaKind::Loading:
     case MediaKind::Instruction:
+    case MediaKind::TestInstruction:
     case MediaKind::Congratulations:
     case MediaKind::Splash:
     case MediaKind::InfoPicture:
@@ -59,6 +60,8 @@ QString MediaJob::kindName(MediaKind kind)
         return QStringLiteral("loading");
     case MediaKind::Instruction:
         return QStringLiteral("instruction");
+    case MediaKind::TestInstruction:
+        return QStringLiteral("test-instruction");
     case MediaKind::Congratulations:
         return QStringLiteral("congratulations");
     case MediaKind::Splash:

@@ -23,7 +23,8 @@ enum class MediaKind
     ClickHint,      // size; on the lesson window
     ClearClickHint, // size; transparent, on the information screen
     Loading,
-    Instruction, // text, size
+    Instruction,     // text, size
+    TestInstruction, // text, size; on the order tests' background
     Congratulations,
     Splash,
     InfoPicture, // number = 1..3

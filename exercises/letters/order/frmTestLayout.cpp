@@ -162,6 +162,13 @@ void frmTest::createControls()
     connect(cmdNextLevel, &controls::SSCommand::Click, this, &frmTest::cmdNextLevel_Click);
 }
 
+namespace {
+
+constexpr int InstructionStripWidth = 4815;
+constexpr int InstructionStripHeight = 255;
+
+} // namespace
+
 void frmTest::placeControls(const order::Controls &places)
 {
     place(*pnlBlank1, places.pnlBlank1);
@@ -169,6 +176,10 @@ void frmTest::placeControls(const order::Controls &places)
     place(*pnlBlank3, places.pnlBlank3);
     place(*pnlBlank2, places.pnlBlank2);
     place(*TestInstructions, places.TestInstructions);
+    // The instruction is a strip like the lesson's: at the designed 255 x 375
+    // it would show a sliver of it.
+    TestInstructions->setWidth(InstructionStripWidth);
+    TestInstructions->setHeight(InstructionStripHeight);
     place(*Text1, places.Text1);
     place(*pnlBlank4, places.pnlBlank4);
     place(*pnlBlank5, places.pnlBlank5);

@@ -299,31 +299,37 @@ TEST_F(ContractTest, PicturesLoadAndAnimationsMove)
 
 // The information screen's corner hint sits on that screen's peach (&HC0E0FF): what
 // shows around the hand is the screen itself or peach, never the lesson's lavender.
-TEST_F(ContractTest, InformationScreenHintShowsNoLessonBackground)
+// The information screen and the order tests are peach; what they show must
+// not bring the lesson's lavender with it.
+TEST_F(ContractTest, PeachWindowsShowNoLessonBackground)
 {
     const QColor lavender(192, 192, 255);
     const QColor peach(255, 224, 192);
-    QMovie movie(platform::ProgramPath(QStringLiteral("\\Animation\\click2.gif")));
-    ASSERT_TRUE(movie.isValid());
-    for (int i = 0; i < movie.frameCount(); ++i) {
-        ASSERT_TRUE(movie.jumpToFrame(i));
-        const QImage frame = movie.currentImage().convertToFormat(QImage::Format_ARGB32);
-        int lavenderPixels = 0;
-        for (int y = 0; y < frame.height(); ++y) {
-            for (int x = 0; x < frame.width(); ++x) {
-                const QColor pixel = frame.pixelColor(x, y);
-                lavenderPixels += pixel.alpha() > 0 &&
-                                          std::abs(pixel.red() - lavender.red()) < 16 &&
-                                          std::abs(pixel.green() - lavender.green()) < 16 &&
-                                          std::abs(pixel.blue() - lavender.blue()) < 16
-                                      ? 1
-                                      : 0;
+    for (const char *stored : {"\\Animation\\click2.gif", "\\Animation\\testinstructions.gif",
+                               "\\Animation\\numbertestinstructions.gif"}) {
+        SCOPED_TRACE(stored);
+        QMovie movie(platform::ProgramPath(QString::fromLatin1(stored)));
+        ASSERT_TRUE(movie.isValid());
+        for (int i = 0; i < movie.frameCount(); ++i) {
+            ASSERT_TRUE(movie.jumpToFrame(i));
+            const QImage frame = movie.currentImage().convertToFormat(QImage::Format_ARGB32);
+            int lavenderPixels = 0;
+            for (int y = 0; y < frame.height(); ++y) {
+                for (int x = 0; x < frame.width(); ++x) {
+                    const QColor pixel = frame.pixelColor(x, y);
+                    lavenderPixels += pixel.alpha() > 0 &&
+                                              std::abs(pixel.red() - lavender.red()) < 16 &&
+                                              std::abs(pixel.green() - lavender.green()) < 16 &&
+                                              std::abs(pixel.blue() - lavender.blue()) < 16
+                                          ? 1
+                                          : 0;
+                }
             }
+            EXPECT_EQ(lavenderPixels, 0) << "frame " << i;
+            const QColor corner = frame.pixelColor(0, 0);
+            EXPECT_TRUE(corner.alpha() == 0 || corner == peach)
+                << "frame " << i << ": " << corner.name(QColor::HexArgb).toStdString();
         }
-        EXPECT_EQ(lavenderPixels, 0) << "frame " << i;
-        const QColor corner = frame.pixelColor(0, 0);
-        EXPECT_TRUE(corner.alpha() == 0 || corner == peach)
-            << "frame " << i << ": " << corner.name(QColor::HexArgb).toStdString();
     }
 }
 
