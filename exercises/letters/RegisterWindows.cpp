@@ -1,5 +1,7 @@
 #include "exercises/letters/RegisterWindows.h"
 
+#include "exercises/letters/listening/ListeningForms.h"
+#include "exercises/letters/listening/frmListening.h"
 #include "exercises/letters/order/OrderTestForms.h"
 #include "exercises/letters/order/frmTest.h"
 #include "shell/levels/ExerciseWindows.h"
@@ -13,6 +15,10 @@ void registerWindows()
     for (const order::OrderTestForm &form : order::OrderTestForms) {
         levels::registerWindow(QString::fromLatin1(form.name),
                                [&form] { return std::make_unique<frmTest>(form); });
+    }
+    for (const listening::ListeningForm &form : listening::ListeningForms) {
+        levels::registerWindow(QString::fromLatin1(form.name),
+                               [&form] { return std::make_unique<frmListening>(form); });
     }
 }
 
