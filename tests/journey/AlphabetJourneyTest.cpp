@@ -1,4 +1,6 @@
 #include "exercises/letters/RegisterWindows.h"
+#include "exercises/letters/listening/ListeningForms.h"
+#include "exercises/letters/listening/frmListening.h"
 #include "exercises/letters/order/OrderTestForms.h"
 #include "exercises/letters/order/frmTest.h"
 #include "platform/controls/SSCommand.h"
@@ -218,6 +220,52 @@ TEST_F(AlphabetJourney, TheVowelsAndTheFirstNumbersArePassedToTheInformationScre
     EXPECT_TRUE(form.ssPnlInfo->isVisible());
     EXPECT_TRUE(form.mnuFileExercise7Item[1]->isEnabled());
     EXPECT_EQ(captions, (QStringList{"Vowels", "Numbers - 1 to 10"}));
+}
+
+} // namespace
+
+namespace {
+
+// One step of a learner who hears each letter out and picks it, then leaves
+// with "&Main Menu".
+void listenAndPick(frmListening &test)
+{
+    controls::SSCommand *button = test.cmdRepeatLetter;
+    if (!button->isEnabled())
+        return;
+    if (test.question() == test.design().questions) {
+        test.cmdBack->click();
+    } else if (button->Caption() == QLatin1String("&Repeat Letter")) {
+        const int letter = test.testLetters().at(std::size_t(test.question()));
+        QTest::mouseClick(test.ImgLetter.at(std::size_t(letter - 1)), Qt::LeftButton);
+    } else {
+        button->click();
+    }
+}
+
+TEST_F(AlphabetJourney, ALearnerAtLevel9PassesTheListeningTestFromTheMenu)
+{
+    ASSERT_EQ(modMain::AdvanceUserLevel(modMain::gUserName, 9), -1);
+    form.EnableDisableMenus(true);
+    ASSERT_FALSE(form.mnuFileExercise3->isEnabled());
+    QObject::connect(&solver, &QTimer::timeout, &solver, [this] {
+        if (auto *test = qobject_cast<frmListening *>(QApplication::activeModalWidget())) {
+            if (captions.isEmpty())
+                captions.append(test->Caption());
+            listenAndPick(*test);
+        }
+    });
+    solver.start(5);
+
+    MessageBoxScript boxes;
+    form.mnuFileExercise2->trigger();
+
+    EXPECT_EQ(captions, QStringList{"Listening"});
+    EXPECT_TRUE(boxes.shown().isEmpty());
+    EXPECT_EQ(stored(), 10);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.ssPnlInfo->isVisible());
+    EXPECT_TRUE(form.mnuFileExercise3->isEnabled());
 }
 
 } // namespace
