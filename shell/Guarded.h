@@ -3,6 +3,9 @@
 #include "platform/core/RuntimeError.h"
 #include "shell/modErrors.h"
 
+#include <exception>
+#include <utility>
+
 // Runs a guarded procedure: a run-time error ends it at the step where it
 // happened, and its report waits in the pending message; nothing is shown.
 template <typename Steps> void guarded(Steps &&steps)
@@ -23,5 +26,16 @@ template <typename Steps, typename OnError> void guarded(Steps &&steps, OnError 
     } catch (const platform::RuntimeError &error) {
         modErrors::gErrMsg = modErrors::ErrorReport(error);
         onError();
+    }
+}
+
+// For an event handler that may run inside a nested event loop: as guarded,
+// and no other C++ exception gets out into the loop either.
+template <typename Steps> void handled(Steps &&steps)
+{
+    try {
+        guarded(std::forward<Steps>(steps));
+    } catch (const std::exception &error) {
+        modErrors::gErrMsg = QString::fromLocal8Bit(error.what());
     }
 }

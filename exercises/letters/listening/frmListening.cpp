@@ -1,5 +1,6 @@
 #include "exercises/letters/listening/frmListening.h"
 
+#include "exercises/letters/DrawGenerator.h"
 #include "exercises/letters/listening/ListeningForms.h"
 #include "exercises/letters/order/clsGujTest.h"
 #include "platform/controls/LoadPicture.h"
@@ -43,23 +44,6 @@ constexpr int SubscriptOutOfRange = 9;
 
 // An event handler: guarded, and no exception of any kind goes back into the
 // event loop that called it (a modal show runs one).
-template <typename Steps> void handled(Steps &&steps)
-{
-    try {
-        guarded(std::forward<Steps>(steps));
-    } catch (const std::exception &error) {
-        modErrors::gErrMsg = QString::fromLocal8Bit(error.what());
-    }
-}
-
-// Seeded once per run from a fine clock: re-seeding for every draw from a
-// coarse timer would draw the same letter again and again.
-std::mt19937 &generator()
-{
-    static std::mt19937 engine(static_cast<std::mt19937::result_type>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-    return engine;
-}
 
 } // namespace
 
@@ -161,7 +145,7 @@ int frmListening::GetRandomLetter()
         if (free.empty())
             throw platform::RuntimeError(SubscriptOutOfRange, {});
         std::uniform_int_distribution<std::size_t> pick(0, free.size() - 1);
-        letter = free[pick(generator())];
+        letter = free[pick(exercises::letters::drawGenerator())];
         *std::find(mintUsed.begin() + 1, mintUsed.end(), 0) = letter;
     });
     return letter;

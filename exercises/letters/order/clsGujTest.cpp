@@ -1,5 +1,6 @@
 #include "exercises/letters/order/clsGujTest.h"
 
+#include "exercises/letters/DrawGenerator.h"
 #include "exercises/letters/order/OrderControls.h"
 #include "platform/controls/LoadPicture.h"
 #include "platform/core/Paths.h"
@@ -25,15 +26,6 @@ constexpr int CompletedLevelMessage = 106;
 constexpr int IncorrectMessage = 107;
 constexpr int FinalChanceMessage = 108;
 constexpr int FailedMessage = 109;
-
-// Seeded once per run from a fine clock: re-seeding for every deal from a
-// coarse timer would give Reset the same layout again.
-std::mt19937 &generator()
-{
-    static std::mt19937 engine(static_cast<std::mt19937::result_type>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-    return engine;
-}
 
 // The next-level button after a pass: a learner practising level 8 or 11
 // below the stored level has nothing to go on to from here.
@@ -83,7 +75,7 @@ int clsGujTest::drawCandidate()
 {
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     // A uniform draw may round up to 1.0 itself.
-    return std::min(int(uniform(generator()) * m_count + 1), m_count);
+    return std::min(int(uniform(exercises::letters::drawGenerator()) * m_count + 1), m_count);
 }
 
 int clsGujTest::GetRandomNumber()

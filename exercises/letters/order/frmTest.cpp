@@ -25,14 +25,6 @@ constexpr int VowelsLevel = 11;
 
 // An event handler: guarded, and no exception of any kind goes back into the
 // event loop that called it (a modal show runs one).
-template <typename Steps> void handled(Steps &&steps)
-{
-    try {
-        guarded(std::forward<Steps>(steps));
-    } catch (const std::exception &error) {
-        modErrors::gErrMsg = QString::fromLocal8Bit(error.what());
-    }
-}
 
 } // namespace
 
