@@ -2,6 +2,7 @@
 
 #include "exercises/letters/order/OrderTestForms.h"
 #include "exercises/letters/order/frmTest.h"
+#include "exercises/letters/syllables/frmLevel25.h"
 #include "shell/levels/ExerciseWindows.h"
 
 #include <memory>
@@ -14,6 +15,8 @@ void registerWindows()
         levels::registerWindow(QString::fromLatin1(form.name),
                                [&form] { return std::make_unique<frmTest>(form); });
     }
+    levels::registerWindow(QStringLiteral("frmLevel25"),
+                           [] { return std::make_unique<frmLevel25>(); });
 }
 
 } // namespace exercises::letters
