@@ -68,6 +68,7 @@ private:
 
 frmLevel25::frmLevel25(QWidget *parent)
     : ExerciseForm(QStringLiteral("frmLevel25"), parent)
+    , m_recordingLimit(RecordingLimitMilliseconds)
 {
     createControls();
     connect(LetterSound, &controls::SoundPlayer::PlayFinished, this,
@@ -176,7 +177,7 @@ void frmLevel25::PlayAndWait(const QString &storedPath, controls::SSPanel *panel
     if (!mblnSoundDone) {
         QEventLoop waiting;
         m_waiting = &waiting;
-        QTimer::singleShot(RecordingLimitMilliseconds, &waiting, &QEventLoop::quit);
+        QTimer::singleShot(m_recordingLimit, &waiting, &QEventLoop::quit);
         waiting.exec();
         m_waiting = nullptr;
     }

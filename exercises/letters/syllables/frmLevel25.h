@@ -35,6 +35,9 @@ public:
     bool idle() const;
     int letter() const { return mintLetter; }
     int maxLetter() const { return mintMaxLetter; }
+    // How long a recording may play before the chart stops it and goes on,
+    // for a player that never reports its end.
+    void setRecordingLimit(int milliseconds) { m_recordingLimit = milliseconds; }
 
     Label *lblHeading = nullptr;
     Label *Label1 = nullptr;
@@ -62,7 +65,7 @@ private:
     void ShowBreakdown(const controls::SSPanel &syllable);
     void refill();
     // Lights `panel` (when given) and plays a stored path to its end, or
-    // until RecordingLimit when the player never reports one.
+    // until the recording limit when the player never reports one.
     void PlayAndWait(const QString &storedPath, controls::SSPanel *panel);
 
     void cmdBack_Click();
@@ -83,4 +86,5 @@ private:
     int mintMaxLetter = 0;
     controls::SSPanel *mobjLitPanel = nullptr;
     QEventLoop *m_waiting = nullptr;
+    int m_recordingLimit;
 };

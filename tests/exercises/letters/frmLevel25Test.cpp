@@ -366,4 +366,23 @@ TEST_F(SyllableChart, RecordingsThatCannotPlayEndTheSequenceAtOnce)
         EXPECT_NE(panel->BackColor(), Lit);
 }
 
+TEST_F(SyllableChart, ARecordingWhoseEndNeverComesIsStoppedAtTheLimit)
+{
+    auto form = load();
+    form->setRecordingLimit(150);
+    QElapsedTimer clock;
+    clock.start();
+    click(form->pnlLetter1[1]);
+    EXPECT_GE(clock.elapsed(), 4 * 150 + 3 * 350);
+    QStringList files;
+    for (const QString &path : FakeSoundBackend::playLog())
+        files << QFileInfo(path).fileName();
+    EXPECT_EQ(files.join(u' '), "Vowels_1a.mp3 Vow_Plus.mp3 Vow_1.mp3 Vowels_2a.mp3");
+    EXPECT_FALSE(FakeSoundBackend::of(*form->LetterSound)->isPlaying());
+    EXPECT_TRUE(form->idle());
+    EXPECT_NE(form->pnlResult5->BackColor(), Lit);
+    click(form->cmdBack);
+    EXPECT_EQ(form->Tag(), "Exit");
+}
+
 } // namespace
