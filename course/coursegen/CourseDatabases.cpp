@@ -28,6 +28,8 @@ void writeLevel(const LevelContent &content, const QString &file)
             for (const schema::LetterRow &row : content.letters)
                 writer.addLetter(row);
             writer.addExam(1, content.passMark);
+            if (content.maxLetter)
+                writer.addConfiguration(*content.maxLetter);
             writer.commit();
         }
         // Unlike QFile::rename, replaces the old file in one step.

@@ -5,6 +5,13 @@
 #include "course/sounds/Sounds.h"
 
 namespace coursegen {
+namespace {
+
+// The chart plays some 830 short syllables: speech stays clear at this rate
+// in a third less room.
+constexpr int SyllableKbitPerSecond = 32;
+
+} // namespace
 
 void makeCourseMedium(const MediaJob &job, const QString &file)
 {
@@ -26,6 +33,9 @@ void makeCourseMedium(const MediaJob &job, const QString &file)
         return;
     case MediaKind::Speech:
         sounds::writeMp3(sounds::speak(job.text), file);
+        return;
+    case MediaKind::SyllableSpeech:
+        sounds::writeMp3(sounds::speak(job.text), file, SyllableKbitPerSecond);
         return;
     case MediaKind::Chant:
         sounds::writeMp3(sounds::chant(job.number / 1000.0), file);

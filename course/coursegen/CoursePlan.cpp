@@ -2,6 +2,9 @@
 
 #include "course/coursegen/CourseTables.h"
 #include "course/coursegen/ExamplePlacement.h"
+#include "platform/text/KeyText.h"
+#include "platform/text/SyllableChart.h"
+#include "shell/levels/LevelTable.h"
 
 #include <QHash>
 #include <QSet>
@@ -121,6 +124,34 @@ void addFixedMedia(QList<MediaJob> &media)
     media.append({MediaKind::SpeakerPicture, QStringLiteral("\\pictures\\speaker.png")});
 }
 
+// The window of the syllable chart, whose level holds a Configuration row.
+bool isSyllableChart(int level)
+{
+    const levels::LevelRow *row = levels::row(level);
+    return row != nullptr && QLatin1String(row->form) == QLatin1String("frmLevel25");
+}
+
+// Every recording the chart can ask for. The sign recordings speak the vowel
+// each sign stands for, in the chart's order, which is the vowel table's.
+void addSyllableMedia(QList<MediaJob> &media, const CourseTables &tables)
+{
+    namespace syl = text::syllables;
+    // "plus"
+    media.append({MediaKind::SyllableSpeech, syl::plusSound(), QStringLiteral("વત્તા")});
+    const QList<CourseItem> &vowels = tables.items(ItemTable::Vowels);
+    for (int sign = 0; sign < syl::SignCount; ++sign)
+        media.append({MediaKind::SyllableSpeech, syl::signSound(sign), vowels.at(sign).say});
+    for (int consonant = 0; consonant < syl::ConsonantCount; ++consonant) {
+        const QString key = text::consonantKeyAt(consonant);
+        // The click recording of sign 0 is the consonant alone.
+        for (int sign = 0; sign < syl::SignCount; ++sign) {
+            const QString spoken = text::toUnicode(syl::syllableKey(key, sign));
+            media.append({MediaKind::SyllableSpeech, syl::syllableSound(sign, consonant), spoken});
+            media.append({MediaKind::SyllableSpeech, syl::playAllSound(sign, consonant), spoken});
+        }
+    }
+}
+
 schema::LetterRow letterRow(const CourseItem &item, int id)
 {
     const ItemPaths paths(item);
@@ -198,12 +229,20 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
         }
     }
     addFixedMedia(plan.media);
+    for (const LevelEntry &level : tables.levels) {
+        if (isSyllableChart(level.level)) {
+            addSyllableMedia(plan.media, tables);
+            break;
+        }
+    }
     checkUniquePaths(plan.media);
 
     for (const LevelEntry &entry : tables.levels) {
         LevelContent content;
         content.level = entry.level;
         content.passMark = entry.passMark;
+        if (isSyllableChart(entry.level))
+            content.maxLetter = text::syllables::LastConsonant;
         if (entry.table) {
             const QList<CourseItem> &items = tables.items(*entry.table);
             for (int index : entry.items)

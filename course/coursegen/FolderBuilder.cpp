@@ -24,6 +24,7 @@ int cost(MediaKind kind)
 {
     switch (kind) {
     case MediaKind::Speech:
+    case MediaKind::SyllableSpeech:
     case MediaKind::Chant:
     case MediaKind::Applause:
     case MediaKind::Congratulations:

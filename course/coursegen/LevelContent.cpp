@@ -33,6 +33,7 @@ QByteArray LevelContent::contentHash() const
     for (const schema::Table &table : schema::levelTables())
         hash.addData(schema::createStatement(table).toUtf8());
     hash.addData(QByteArray::number(passMark));
+    hash.addData(maxLetter ? QByteArray::number(*maxLetter) : QByteArrayView("-"));
     for (const schema::LetterRow &row : letters) {
         for (const db::Variant *value : {&row.ID,
                                          &row.LetterPicture,

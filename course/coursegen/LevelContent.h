@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QList>
 
+#include <optional>
+
 namespace coursegen {
 
 // Everything one level database holds: its letters in lesson order and its
@@ -14,6 +16,8 @@ struct LevelContent
     int level = 0;
     QList<schema::LetterRow> letters;
     int passMark = 0;
+    // The syllable chart's Configuration row: the last consonant it shows.
+    std::optional<int> maxLetter;
 
     // "\levels\level7.kdt"
     QString storedPath() const;

@@ -14,6 +14,7 @@ int MediaJob::version(MediaKind kind)
     case MediaKind::ExampleAnimation:
     case MediaKind::WordStrip:
     case MediaKind::Speech:
+    case MediaKind::SyllableSpeech:
     case MediaKind::Chant:
     case MediaKind::Applause:
     case MediaKind::Logo:
@@ -46,6 +47,8 @@ QString MediaJob::kindName(MediaKind kind)
         return QStringLiteral("word-strip");
     case MediaKind::Speech:
         return QStringLiteral("speech");
+    case MediaKind::SyllableSpeech:
+        return QStringLiteral("syllable-speech");
     case MediaKind::Chant:
         return QStringLiteral("chant");
     case MediaKind::Applause:
@@ -78,6 +81,7 @@ MediaFamily MediaJob::family(MediaKind kind)
 {
     switch (kind) {
     case MediaKind::Speech:
+    case MediaKind::SyllableSpeech:
     case MediaKind::Chant:
     case MediaKind::Applause:
         return MediaFamily::Sounds;

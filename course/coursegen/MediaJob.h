@@ -17,6 +17,7 @@ enum class MediaKind
     ExampleAnimation, // text = emoji, number = count, size
     WordStrip,        // text = word, size
     Speech,           // text = what the voice reads
+    SyllableSpeech,   // text = what the voice reads; a lower bit rate
     Chant,            // number = milliseconds
     Applause,         // number = milliseconds
     Logo,

@@ -17,7 +17,6 @@ namespace sounds {
 
 namespace {
 
-constexpr int BitRate = 48;
 constexpr int AlgorithmQuality = 3; // 0 best .. 9 fastest; the clips are short
 constexpr int Chunk = 8192;
 
@@ -47,7 +46,7 @@ std::mutex &encoderMutex()
     return mutex;
 }
 
-QByteArray encode(const Pcm &pcm, const QString &path)
+QByteArray encode(const Pcm &pcm, const QString &path, int kbitPerSecond)
 {
     const std::lock_guard<std::mutex> lock(encoderMutex());
     const Lame lame(lame_init());
@@ -58,7 +57,7 @@ QByteArray encode(const Pcm &pcm, const QString &path)
     lame_set_out_samplerate(lame.get(), pcm.sampleRate);
     lame_set_mode(lame.get(), MONO);
     lame_set_VBR(lame.get(), vbr_off);
-    lame_set_brate(lame.get(), BitRate);
+    lame_set_brate(lame.get(), kbitPerSecond);
     lame_set_quality(lame.get(), AlgorithmQuality);
     lame_set_write_id3tag_automatic(lame.get(), 0);
     // No info frame: at this bit rate it does not fit in a frame (LAME would
@@ -88,7 +87,7 @@ QByteArray encode(const Pcm &pcm, const QString &path)
 
 } // namespace
 
-void writeMp3(const Pcm &pcm, const QString &mp3Path)
+void writeMp3(const Pcm &pcm, const QString &mp3Path, int kbitPerSecond)
 {
     if (pcm.samples.empty())
         fail(mp3Path, "there are no samples");
@@ -96,7 +95,7 @@ void writeMp3(const Pcm &pcm, const QString &mp3Path)
         fail(mp3Path, "a sample rate of " + std::to_string(pcm.sampleRate) + " Hz makes no sense");
     if (pcm.samples.size() > std::size_t(pcm.sampleRate) * 3600)
         fail(mp3Path, "longer than an hour");
-    const QByteArray mp3 = encode(pcm, mp3Path);
+    const QByteArray mp3 = encode(pcm, mp3Path, kbitPerSecond);
 
     const QString partPath = mp3Path + QStringLiteral(".part");
     QFile part(partPath);

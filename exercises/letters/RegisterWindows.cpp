@@ -4,6 +4,7 @@
 #include "exercises/letters/listening/frmListening.h"
 #include "exercises/letters/order/OrderTestForms.h"
 #include "exercises/letters/order/frmTest.h"
+#include "exercises/letters/syllables/frmLevel25.h"
 #include "shell/levels/ExerciseWindows.h"
 
 #include <memory>
@@ -20,6 +21,8 @@ void registerWindows()
         levels::registerWindow(QString::fromLatin1(form.name),
                                [&form] { return std::make_unique<frmListening>(form); });
     }
+    levels::registerWindow(QStringLiteral("frmLevel25"),
+                           [] { return std::make_unique<frmLevel25>(); });
 }
 
 } // namespace exercises::letters

@@ -94,6 +94,14 @@ QString consonantText(QChar key)
     return {};
 }
 
+QString consonantKeyAt(int index)
+{
+    static_assert(Consonants.size() == ConsonantKeyCount);
+    if (index < 0 || index >= ConsonantKeyCount)
+        return {};
+    return QString(QLatin1Char(Consonants.at(std::size_t(index)).key));
+}
+
 QString vowelSignText(const QString &key)
 {
     for (const Sign &sign : VowelSigns) {

@@ -17,6 +17,11 @@ inline const QString GujaratiFontFamily = QStringLiteral("Noto Sans Gujarati");
 // empty string when the character is not a consonant key.
 QString consonantText(QChar key);
 
+// The consonant key at `index` of the syllable chart's order (0 "k" .. 33
+// "Y"), or an empty string outside 0..ConsonantKeyCount - 1.
+inline constexpr int ConsonantKeyCount = 34;
+QString consonantKeyAt(int index);
+
 // The Unicode vowel sign of a vowel-sign key ("A", "i", ..., "Ae", "AE", ">",
 // ":"), or an empty string when it is not one.
 QString vowelSignText(const QString &key);

@@ -154,11 +154,11 @@ void frmMain::SetLevelItems(int count, bool flag)
 }
 
 // Each exercise item opens its level through the level table. Spelling
-// (level 10) and the syllable chart (level 13) wait for their content.
+// (level 10) waits for its content.
 void frmMain::connectExerciseItems()
 {
     for (const levels::LevelRow &row : levels::Table) {
-        if (row.level == 10 || row.level == 13)
+        if (row.level == 10)
             continue;
         connect(menuItem(row.menu), &QAction::triggered, this,
                 [this, level = row.level] { guarded([this, level] { chooseLevel(level); }); });

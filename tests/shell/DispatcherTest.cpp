@@ -200,6 +200,23 @@ TEST_F(Dispatcher, ALevelWithoutItsWindowOpensNothing)
     EXPECT_EQ(modMain::GetUserLevel(modMain::gUserName, true), 9);
 }
 
+TEST_F(Dispatcher, ExerciseSixOpensTheSyllableChartModallyAndComesBackToTheMainWindow)
+{
+    logIn(13);
+    form.mnuFileExercise6->trigger();
+
+    ASSERT_EQ(ScriptedExercise::records().size(), 1);
+    const ScriptedExercise::Record &shown = ScriptedExercise::records()[0];
+    EXPECT_EQ(shown.formName, QStringLiteral("frmLevel25"));
+    EXPECT_EQ(shown.caption, QStringLiteral("Full Alphabets"));
+    EXPECT_TRUE(shown.modal);
+    EXPECT_EQ(shown.levelShown, 13);
+    EXPECT_TRUE(shown.unloaded);
+    EXPECT_TRUE(form.isVisible());
+    // Nothing to pass: the stored level stays.
+    EXPECT_EQ(modMain::GetUserLevel(modMain::gUserName, true), 13);
+}
+
 TEST_F(Dispatcher, ANumbersLevelOpensItsWindowModelessWithItsStageAndRange)
 {
     logIn(20);

@@ -7,6 +7,7 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
+#include "platform/text/SyllableChart.h"
 
 #include <QAudioBuffer>
 #include <QAudioDecoder>
@@ -274,6 +275,46 @@ TEST_F(ContractTest, RecordingsDecodeAndLastLongEnoughToHear)
         EXPECT_GT(length, 0.2) << path.toStdString();
         // Nothing of the lesson should hold the learner for long.
         EXPECT_LT(length, 15.0) << path.toStdString();
+    }
+}
+
+// Level 13's chart reads its last consonant from the Configuration row and may
+// ask for any recording of the consonants up to it.
+TEST_F(ContractTest, SyllableChartHasItsConfigurationAndEveryRecording)
+{
+    namespace syl = text::syllables;
+    db::Connection connection;
+    connection.setCursorLocation(3);
+    connection.Open(connectionString(levelPath(13)), {}, {}, -1);
+    db::Recordset configuration;
+    configuration.Open(QStringLiteral("select * from Configuration"), connection, 3, 3, -1);
+    ASSERT_EQ(configuration.RecordCount(), 1);
+    configuration.MoveFirst();
+    const int maxLetter = configuration.Field(QStringLiteral("MaxLetter")).toInteger();
+    EXPECT_EQ(maxLetter, syl::LastConsonant);
+
+    QSet<QString> stored{syl::plusSound()};
+    for (int sign = 0; sign < syl::SignCount; ++sign)
+        stored.insert(syl::signSound(sign));
+    for (int consonant = 0; consonant <= maxLetter; ++consonant) {
+        stored.insert(syl::consonantSound(consonant));
+        for (int sign = 0; sign < syl::SignCount; ++sign) {
+            stored.insert(syl::syllableSound(sign, consonant));
+            stored.insert(syl::playAllSound(sign, consonant));
+        }
+    }
+    EXPECT_EQ(stored.size(), 1 + 12 + 34 * 24);
+    QStringList files;
+    for (const QString &path : stored) {
+        files << platform::ProgramPath(path);
+        EXPECT_TRUE(QFileInfo(files.last()).isFile()) << path.toStdString();
+    }
+    const QHash<QString, double> seconds = decodedSeconds(files);
+    for (const QString &file : files) {
+        const double length = seconds.value(file, -1);
+        EXPECT_GT(length, 0.1) << file.toStdString();
+        // A syllable is short; the chart plays four of them for one click.
+        EXPECT_LT(length, 3.0) << file.toStdString();
     }
 }
 
