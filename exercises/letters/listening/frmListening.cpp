@@ -40,10 +40,6 @@ constexpr quint32 OpenCell = 0xFFFFFF;
 constexpr quint32 FailedCell = 0xC0;
 constexpr int Inset = 1;
 constexpr int Raised = 2;
-constexpr int SubscriptOutOfRange = 9;
-
-// An event handler: guarded, and no exception of any kind goes back into the
-// event loop that called it (a modal show runs one).
 
 } // namespace
 
@@ -143,7 +139,7 @@ int frmListening::GetRandomLetter()
                 free.push_back(k);
         }
         if (free.empty())
-            throw platform::RuntimeError(SubscriptOutOfRange, {});
+            throw platform::RuntimeError(platform::err::SubscriptOutOfRange, {});
         std::uniform_int_distribution<std::size_t> pick(0, free.size() - 1);
         letter = free[pick(exercises::letters::drawGenerator())];
         *std::find(mintUsed.begin() + 1, mintUsed.end(), 0) = letter;

@@ -20,7 +20,6 @@ constexpr quint32 ChosenFrame = 0xC0FFFF;
 constexpr quint32 FreeFrame = 0xE0E0E0;
 constexpr int Inset = 1;
 constexpr int Raised = 2;
-constexpr int SubscriptOutOfRange = 9;
 
 constexpr int CompletedLevelMessage = 106;
 constexpr int IncorrectMessage = 107;
@@ -55,7 +54,7 @@ void clsGujTest::LoadLetters(order::LetterTiles &rImgLetter, bool vblnRandomise)
         for (int i = 0; i < m_count; ++i) {
             const int k = vblnRandomise ? GetRandomNumber() : i + 1;
             if (i >= rImgLetter.tileCount() || k < 1 || std::size_t(k) >= modMain::gLetters.size())
-                throw platform::RuntimeError(SubscriptOutOfRange, {});
+                throw platform::RuntimeError(platform::err::SubscriptOutOfRange, {});
             rImgLetter.setTilePicture(i,
                                       LoadPicture(modMain::gLetters[std::size_t(k)].LetterPicture));
             rImgLetter.setTileTag(i, k - 1);
@@ -104,7 +103,7 @@ void clsGujTest::CheckIfCorrect(int rIndex, order::OrderBoard &board, order::Rew
     guarded([&] {
         const int p = mintPosition;
         if (p < 0 || p >= m_count || rIndex < 0 || rIndex >= board.tileCount())
-            throw platform::RuntimeError(SubscriptOutOfRange, {});
+            throw platform::RuntimeError(platform::err::SubscriptOutOfRange, {});
         board.setAnswerPicture(p, board.tilePicture(rIndex));
         mintChosenIds[std::size_t(p)] = board.tileTag(rIndex);
         mintChosenTiles[std::size_t(p)] = rIndex;

@@ -10,6 +10,7 @@
 #include "platform/forms/CenterForm.h"
 #include "platform/forms/Screen.h"
 #include "platform/services/MessageBox.h"
+#include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/Guarded.h"
 #include "shell/modErrors.h"
@@ -19,12 +20,7 @@
 
 namespace {
 
-constexpr int NoLettersMessage = 110;
-constexpr int LeaveTestMessage = 112;
 constexpr int VowelsLevel = 11;
-
-// An event handler: guarded, and no exception of any kind goes back into the
-// event loop that called it (a modal show runs one).
 
 } // namespace
 
@@ -53,7 +49,7 @@ void frmTest::Form_Load()
         // level readers do.
         if (modMain::gLetterCount != m_design.tiles) {
             forms::Screen::setMousePointer(forms::DefaultPointer);
-            modMain::ShowMessageBox(this, resources::LoadResString(NoLettersMessage),
+            modMain::ShowMessageBox(this, resources::LoadResString(resources::str::NoLetters),
                                     services::MessageBoxStyle::Exclamation);
             modMain::CloseDatabaseAndEnd();
         }
@@ -78,7 +74,7 @@ void frmTest::Form_Load()
 bool frmTest::confirmLeaving()
 {
     return services::MessageBox(
-               this, resources::LoadResString(LeaveTestMessage),
+               this, resources::LoadResString(resources::str::ExitTestMovesLevel),
                services::MessageBoxStyle::YesNo + services::MessageBoxStyle::Question +
                    services::MessageBoxStyle::DefaultButton2) == services::MessageBoxAnswer::Yes;
 }

@@ -12,6 +12,7 @@
 #include "platform/services/Yield.h"
 #include "platform/text/KeyText.h"
 #include "platform/text/SyllableChart.h"
+#include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/Guarded.h"
 #include "shell/modErrors.h"
@@ -29,7 +30,6 @@ namespace syl = text::syllables;
 
 namespace {
 
-constexpr int NoConfigurationMessage = 114;
 constexpr quint32 PanelColour = 0xD8E9EC;
 constexpr quint32 LitColour = 0xC0FFFF;
 constexpr int PauseMilliseconds = 350;
@@ -102,7 +102,8 @@ void frmLevel25::LoadConfiguration()
             db::Recordset configuration;
             configuration.Open(QStringLiteral("select * from Configuration"), connection, 3, 3, -1);
             if (configuration.RecordCount() == 0) {
-                modMain::ShowMessageBox(this, resources::LoadResString(NoConfigurationMessage),
+                modMain::ShowMessageBox(this,
+                                        resources::LoadResString(resources::str::NoConfiguration),
                                         services::MessageBoxStyle::Exclamation);
                 forms::Screen::setMousePointer(forms::DefaultPointer);
                 modMain::CloseDatabaseAndEnd();
