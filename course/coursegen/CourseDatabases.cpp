@@ -30,6 +30,13 @@ void writeLevel(const LevelContent &content, const QString &file)
             writer.addExam(1, content.passMark);
             if (content.maxLetter)
                 writer.addConfiguration(*content.maxLetter);
+            for (const KeyRow &key : content.keys)
+                writer.addKeyboardChar(key.keyboardId, key.code, key.character, key.picture,
+                                       key.sound);
+            for (const WordRow &word : content.words)
+                writer.addWord(word.wordId, word.soundFile);
+            for (const WordLetterRow &letter : content.wordLetters)
+                writer.addWordLetter(letter.wordId, letter.keyboardId, letter.id);
             writer.commit();
         }
         // Unlike QFile::rename, replaces the old file in one step.

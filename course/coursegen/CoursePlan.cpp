@@ -2,13 +2,14 @@
 
 #include "course/coursegen/CourseTables.h"
 #include "course/coursegen/ExamplePlacement.h"
+#include "course/coursegen/LevelForms.h"
 #include "platform/text/KeyText.h"
 #include "platform/text/SyllableChart.h"
-#include "shell/levels/LevelTable.h"
 
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace coursegen {
@@ -124,13 +125,6 @@ void addFixedMedia(QList<MediaJob> &media)
     media.append({MediaKind::SpeakerPicture, QStringLiteral("\\pictures\\speaker.png")});
 }
 
-// The window of the syllable chart, whose level holds a Configuration row.
-bool isSyllableChart(int level)
-{
-    const levels::LevelRow *row = levels::row(level);
-    return row != nullptr && QLatin1String(row->form) == QLatin1String("frmLevel25");
-}
-
 // Every recording the chart can ask for. The sign recordings speak the vowel
 // each sign stands for, in the chart's order, which is the vowel table's.
 void addSyllableMedia(QList<MediaJob> &media, const CourseTables &tables)
@@ -148,6 +142,44 @@ void addSyllableMedia(QList<MediaJob> &media, const CourseTables &tables)
             const QString spoken = text::toUnicode(syl::syllableKey(key, sign));
             media.append({MediaKind::SyllableSpeech, syl::syllableSound(sign, consonant), spoken});
             media.append({MediaKind::SyllableSpeech, syl::playAllSound(sign, consonant), spoken});
+        }
+    }
+}
+
+QString wordSound(const CourseWord &word)
+{
+    return QStringLiteral("\\words\\%1.mp3").arg(word.id, 2, 10, QChar(u'0'));
+}
+
+// Each recording speaks the word as it is written.
+void addWordMedia(QList<MediaJob> &media, const CourseTables &tables)
+{
+    for (const CourseWord &word : tables.words)
+        media.append({MediaKind::Speech, wordSound(word), word.text});
+}
+
+// The letter keyboard in the chart's consonant order, each key showing the
+// picture and playing the sound that the letter's lesson has; then the
+// words, spelt in those key numbers.
+void addSpelling(LevelContent &content, const CourseTables &tables)
+{
+    const QList<CourseItem> &consonants = tables.items(ItemTable::Consonants);
+    QHash<QString, int> keyNumbers; // consonant key -> its number on the keyboard
+    for (int i = 0; i < text::ConsonantKeyCount; ++i) {
+        const QString key = text::consonantKeyAt(i);
+        const auto item = std::find_if(consonants.cbegin(), consonants.cend(),
+                                       [&](const CourseItem &c) { return c.key == key; });
+        if (item == consonants.cend())
+            throw std::logic_error("no consonant has the key " + key.toStdString());
+        const ItemPaths paths(*item);
+        content.keys.append({i + 1, key, item->text, paths.picture, paths.sound});
+        keyNumbers.insert(key, i + 1);
+    }
+    for (const CourseWord &word : tables.words) {
+        content.words.append({word.id, wordSound(word)});
+        for (int letter : word.letters) {
+            content.wordLetters.append({word.id, keyNumbers.value(consonants.at(letter).key),
+                                        int(content.wordLetters.size()) + 1});
         }
     }
 }
@@ -219,6 +251,11 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
             for (int index : level.items)
                 used[int(*level.table)].insert(index);
         }
+        // The keyboard shows every consonant's picture.
+        if (isSpelling(level.level)) {
+            for (int i = 0; i < tables.consonants.size(); ++i)
+                used[int(ItemTable::Consonants)].insert(i);
+        }
     }
     for (ItemTable table :
          {ItemTable::Consonants, ItemTable::Vowels, ItemTable::VowelSigns, ItemTable::Numerals}) {
@@ -229,12 +266,16 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
         }
     }
     addFixedMedia(plan.media);
+    bool chart = false;
+    bool spelling = false;
     for (const LevelEntry &level : tables.levels) {
-        if (isSyllableChart(level.level)) {
-            addSyllableMedia(plan.media, tables);
-            break;
-        }
+        chart = chart || isSyllableChart(level.level);
+        spelling = spelling || isSpelling(level.level);
     }
+    if (chart)
+        addSyllableMedia(plan.media, tables);
+    if (spelling)
+        addWordMedia(plan.media, tables);
     checkUniquePaths(plan.media);
 
     for (const LevelEntry &entry : tables.levels) {
@@ -243,6 +284,8 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
         content.passMark = entry.passMark;
         if (isSyllableChart(entry.level))
             content.maxLetter = text::syllables::LastConsonant;
+        if (isSpelling(entry.level))
+            addSpelling(content, tables);
         if (entry.table) {
             const QList<CourseItem> &items = tables.items(*entry.table);
             for (int index : entry.items)

@@ -88,6 +88,13 @@ CourseItem itemOf(const TableShape &shape, const TsvFile &file, const TsvRow &ro
         item.text = cell("letter");
         // The program finds consonants by their key; a key that does not
         // stand for its letter would teach one letter and test another.
+        // The keyboard types it by its key, and the spelling words give
+        // that key's number.
+        if (item.key.size() != 1 || text::consonantText(item.key.front()).isEmpty()) {
+            throw TableError(
+                file.name(), row.line,
+                QStringLiteral("key \"%1\" is not a key of the letter keyboard").arg(item.key));
+        }
         if (text::toUnicode(item.key) != item.text) {
             throw TableError(file.name(), row.line,
                              QStringLiteral("key \"%1\" stands for %2, not %3")
@@ -231,6 +238,7 @@ CourseTables CourseTables::load(const QString &folder)
     tables.vowelSigns = loadItems(folder, shapes().at(2));
     tables.numerals = loadItems(folder, shapes().at(3));
     tables.levels = loadLevels(folder, tables);
+    tables.words = loadWords(folder, tables.consonants);
     return tables;
 }
 

@@ -2,6 +2,7 @@
 
 #include "course/coursegen/CourseItem.h"
 #include "course/coursegen/LevelEntry.h"
+#include "course/coursegen/WordTable.h"
 
 #include <QList>
 #include <QString>
@@ -20,6 +21,7 @@ struct CourseTables
     QList<CourseItem> vowelSigns;
     QList<CourseItem> numerals;
     QList<LevelEntry> levels; // level 1 first, every level once
+    QList<CourseWord> words;  // the spelling words, id 1 first
 
     static CourseTables load(const QString &folder);
 

@@ -1,5 +1,6 @@
 #include "course/coursegen/LevelCapacity.h"
 
+#include "course/coursegen/LevelForms.h"
 #include "shell/levels/LevelTable.h"
 
 namespace coursegen {
@@ -13,6 +14,11 @@ LevelCapacity LevelCapacity::of(int level)
     if (level == 9) {
         return {15, 34,
                 QStringLiteral("its listening test asks 15 questions and shows up to 34 letters")};
+    }
+    if (isSpelling(level)) {
+        return {1, 34,
+                QStringLiteral("its lesson shows up to the 34 letters of its keyboard, and a "
+                               "level without letters ends the program")};
     }
     if (level == 12)
         return {12, 12, QStringLiteral("its listening test shows 12 signs")};

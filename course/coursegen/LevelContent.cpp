@@ -19,6 +19,12 @@ void addValue(QCryptographicHash &hash, const db::Variant &value)
     hash.addData(QByteArrayView("\x1e"));
 }
 
+void addCount(QCryptographicHash &hash, qsizetype count)
+{
+    hash.addData(QByteArray::number(count));
+    hash.addData(QByteArrayView("\x1d"));
+}
+
 } // namespace
 
 QString LevelContent::storedPath() const
@@ -34,6 +40,9 @@ QByteArray LevelContent::contentHash() const
         hash.addData(schema::createStatement(table).toUtf8());
     hash.addData(QByteArray::number(passMark));
     hash.addData(maxLetter ? QByteArray::number(*maxLetter) : QByteArrayView("-"));
+    // Each list with its length first, so that rows cannot move from one
+    // table to the next without changing the digest.
+    addCount(hash, letters.size());
     for (const schema::LetterRow &row : letters) {
         for (const db::Variant *value : {&row.ID,
                                          &row.LetterPicture,
@@ -61,6 +70,23 @@ QByteArray LevelContent::contentHash() const
                                          &row.PictureLetter5,
                                          &row.PictureLetter6})
             addValue(hash, *value);
+    }
+    addCount(hash, keys.size());
+    for (const KeyRow &key : keys) {
+        for (const db::Variant &value :
+             {db::Variant(key.keyboardId), db::Variant(key.code), db::Variant(key.character),
+              db::Variant(key.picture), db::Variant(key.sound)})
+            addValue(hash, value);
+    }
+    addCount(hash, words.size());
+    for (const WordRow &word : words) {
+        addValue(hash, word.wordId);
+        addValue(hash, word.soundFile);
+    }
+    addCount(hash, wordLetters.size());
+    for (const WordLetterRow &letter : wordLetters) {
+        for (const int value : {letter.wordId, letter.keyboardId, letter.id})
+            addValue(hash, value);
     }
     return hash.result().toHex();
 }

@@ -4,10 +4,35 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 #include <optional>
 
 namespace coursegen {
+
+// One key of the letter keyboard (a KeyboardCharSet row): its number is its
+// place on the keyboard, 1 first.
+struct KeyRow
+{
+    int keyboardId = 0;
+    QString code;      // the key text, "k"
+    QString character; // the letter, "ક"
+    QString picture;   // stored paths
+    QString sound;
+};
+
+// A spelling word (a Words row) and one letter of it (a WordLetter row).
+struct WordRow
+{
+    int wordId = 0;
+    QString soundFile;
+};
+struct WordLetterRow
+{
+    int wordId = 0;
+    int keyboardId = 0;
+    int id = 0; // running over the whole table, in spelling order
+};
 
 // Everything one level database holds: its letters in lesson order and its
 // pass mark (the single Exam row).
@@ -18,6 +43,11 @@ struct LevelContent
     int passMark = 0;
     // The syllable chart's Configuration row: the last consonant it shows.
     std::optional<int> maxLetter;
+    // The spelling exercise's keyboard and words; WordLetter rows in the
+    // order they are written, which is the order they are read back.
+    QList<KeyRow> keys;
+    QList<WordRow> words;
+    QList<WordLetterRow> wordLetters;
 
     // "\levels\level7.kdt"
     QString storedPath() const;

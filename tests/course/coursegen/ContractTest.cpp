@@ -189,6 +189,10 @@ TEST_F(ContractTest, LevelsHoldTheLettersTheirExercisesNeed)
         if (level == 12) {
             EXPECT_EQ(count, 12);
         }
+        // The spelling level's lesson goes over its keyboard's letters.
+        if (level == 10) {
+            EXPECT_EQ(count, 34);
+        }
 
         // Every field as the letter reader converts it.
         forEachRow(letters, [&] {
@@ -315,6 +319,91 @@ TEST_F(ContractTest, SyllableChartHasItsConfigurationAndEveryRecording)
         EXPECT_GT(length, 0.1) << file.toStdString();
         // A syllable is short; the chart plays four of them for one click.
         EXPECT_LT(length, 3.0) << file.toStdString();
+    }
+}
+
+// The words of words.tsv in id order, read as plainly as a teacher reads it.
+QStringList committedWords()
+{
+    QFile file(QStringLiteral(OSTRANA_COURSE_TABLES "/words.tsv"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList words;
+    for (QString line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        line.remove(u'\r');
+        const QStringList cells = line.split(u'\t');
+        if (line.startsWith(u'#') || cells.size() < 2 || cells.first() == QStringLiteral("id"))
+            continue;
+        words << cells.at(1);
+    }
+    return words;
+}
+
+// The spelling exercise types on keys numbered 1 to 34, draws from words 1
+// to 60, and reads a word's letters with no sort clause: they must come back
+// in spelling order all the same.
+TEST_F(ContractTest, SpellingLevelHasItsKeyboardAndEveryWordInSpellingOrder)
+{
+    db::Connection connection;
+    connection.setCursorLocation(3);
+    connection.Open(connectionString(levelPath(10)), {}, {}, -1);
+    db::Recordset keys;
+    keys.Open(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"), connection, 3, 3,
+              -1);
+    ASSERT_EQ(keys.RecordCount(), 34);
+    QHash<int, QString> characters;
+    forEachRow(keys, [&] {
+        const int id = keys.Field(QStringLiteral("KeyboardID")).toInteger();
+        EXPECT_EQ(id, characters.size() + 1);
+        characters.insert(id, keys.Field(QStringLiteral("KeyboardCharacter")).toString());
+        EXPECT_FALSE(keys.Field(QStringLiteral("KeyboardCode")).toString().isEmpty());
+        const QString picture = keys.Field(QStringLiteral("LetterPicture")).toString();
+        EXPECT_FALSE(QImage(platform::ProgramPath(picture)).isNull()) << picture.toStdString();
+        const QString sound = keys.Field(QStringLiteral("LetterSound")).toString();
+        EXPECT_TRUE(QFileInfo(platform::ProgramPath(sound)).isFile()) << sound.toStdString();
+    });
+
+    db::Recordset words;
+    words.Open(QStringLiteral("select * from Words Order by WordID"), connection, 3, 3, -1);
+    ASSERT_EQ(words.RecordCount(), 60);
+    QStringList recordings;
+    forEachRow(words, [&] {
+        EXPECT_EQ(words.Field(QStringLiteral("WordID")).toInteger(), recordings.size() + 1);
+        const QString sound = words.Field(QStringLiteral("WordSoundFile")).toString();
+        EXPECT_TRUE(sound.startsWith(u'\\')) << sound.toStdString();
+        recordings << platform::ProgramPath(sound);
+    });
+    const QHash<QString, double> seconds = decodedSeconds(recordings);
+    for (const QString &file : recordings) {
+        EXPECT_GT(seconds.value(file, -1), 0.2) << file.toStdString();
+        EXPECT_LT(seconds.value(file, -1), 5.0) << file.toStdString();
+    }
+
+    const QStringList expected = committedWords();
+    ASSERT_EQ(expected.size(), 60);
+    for (int word = 1; word <= 60; ++word) {
+        SCOPED_TRACE(word);
+        // As the exercise asks, and in Id order.
+        db::Recordset asRead;
+        asRead.Open(QStringLiteral("select KeyboardId from WordLetter WHERE WordID=%1").arg(word),
+                    connection, 3, 3, -1);
+        db::Recordset byId;
+        byId.Open(QStringLiteral("select * from WordLetter WHERE WordID=%1 Order by Id").arg(word),
+                  connection, 3, 3, -1);
+        EXPECT_GE(asRead.RecordCount(), 2);
+        EXPECT_LE(asRead.RecordCount(), 6);
+        ASSERT_EQ(asRead.RecordCount(), byId.RecordCount());
+        QString spelt;
+        forEachRow(byId, [&] {
+            const int key = byId.Field(QStringLiteral("KeyboardId")).toInteger();
+            EXPECT_TRUE(characters.contains(key)) << key;
+            spelt += characters.value(key);
+        });
+        QString speltAsRead;
+        forEachRow(asRead, [&] {
+            speltAsRead += characters.value(asRead.Field(QStringLiteral("KeyboardId")).toInteger());
+        });
+        EXPECT_EQ(spelt.toStdString(), expected.at(word - 1).toStdString());
+        EXPECT_EQ(speltAsRead.toStdString(), spelt.toStdString());
     }
 }
 

@@ -1,10 +1,12 @@
 #include "course/coursegen/CoursePlan.h"
 #include "course/coursegen/CourseTables.h"
 #include "course/coursegen/ExamplePlacement.h"
+#include "platform/text/KeyText.h"
 
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <utility>
@@ -16,6 +18,11 @@ using coursegen::MediaKind;
 namespace placement = coursegen::placement;
 
 namespace {
+
+std::string s(const QString &text)
+{
+    return text.toStdString();
+}
 
 const CourseTables &tables()
 {
@@ -85,8 +92,8 @@ TEST(PlanTest, EveryPathOfALevelIsAPlannedMedium)
 
 TEST(PlanTest, LevelsHoldTheirLettersInLessonOrderAndOneExamRow)
 {
-    const QHash<int, int> expected{{1, 8},  {2, 10}, {3, 18}, {4, 8},   {5, 18},  {6, 8},
-                                   {7, 16}, {8, 34}, {9, 34}, {11, 12}, {12, 12}, {14, 10}};
+    const QHash<int, int> expected{{1, 8},  {2, 10}, {3, 18},  {4, 8},   {5, 18},  {6, 8},  {7, 16},
+                                   {8, 34}, {9, 34}, {10, 34}, {11, 12}, {12, 12}, {14, 10}};
     ASSERT_EQ(plan().levels.size(), 25);
     for (const auto &level : plan().levels) {
         EXPECT_EQ(level.letters.size(), expected.value(level.level, 0)) << level.level;
@@ -193,6 +200,89 @@ TEST(PlanTest, FixedMediaArePlanned)
           "\\Animation\\numbertestinstructions.gif", "\\sounds\\ohm.mp3",
           "\\test\\congratulations.gif", "\\test\\Applause.mp3"})
         EXPECT_TRUE(paths.contains(QString::fromLatin1(fixed))) << fixed;
+}
+
+TEST(PlanTest, SpellingLevelHasTheKeyboardInChartOrderAndTheWordsInKeyNumbers)
+{
+    QHash<QString, MediaJob> media;
+    for (const MediaJob &job : plan().media)
+        media.insert(job.storedPath, job);
+    for (const auto &level : plan().levels) {
+        if (level.level == 10)
+            continue;
+        EXPECT_TRUE(level.keys.isEmpty() && level.words.isEmpty() && level.wordLetters.isEmpty())
+            << level.level;
+    }
+    const coursegen::LevelContent &spelling = plan().levels.at(9);
+    ASSERT_EQ(spelling.keys.size(), 34);
+    QHash<int, QString> characters;
+    for (int i = 0; i < 34; ++i) {
+        const coursegen::KeyRow &key = spelling.keys.at(i);
+        EXPECT_EQ(key.keyboardId, i + 1);
+        EXPECT_EQ(s(key.code), s(text::consonantKeyAt(i)));
+        EXPECT_EQ(s(key.character), s(text::toUnicode(key.code)));
+        EXPECT_EQ(media.value(key.picture).kind, MediaKind::LetterPicture) << s(key.picture);
+        EXPECT_EQ(s(media.value(key.picture).text), s(key.character));
+        EXPECT_EQ(media.value(key.sound).kind, MediaKind::Speech) << s(key.sound);
+        characters.insert(key.keyboardId, key.character);
+    }
+
+    ASSERT_EQ(spelling.words.size(), 60);
+    for (int i = 0; i < 60; ++i) {
+        const coursegen::WordRow &word = spelling.words.at(i);
+        EXPECT_EQ(word.wordId, i + 1);
+        EXPECT_EQ(s(word.soundFile),
+                  s(QStringLiteral("\\words\\%1.mp3").arg(i + 1, 2, 10, QChar(u'0'))));
+        EXPECT_EQ(media.value(word.soundFile).kind, MediaKind::Speech);
+        EXPECT_EQ(s(media.value(word.soundFile).text), s(tables().words.at(i).text));
+    }
+    // Read back in Id order, each word's keys spell it.
+    QHash<int, QString> spelt;
+    for (int i = 0; i < spelling.wordLetters.size(); ++i) {
+        const coursegen::WordLetterRow &letter = spelling.wordLetters.at(i);
+        EXPECT_EQ(letter.id, i + 1);
+        spelt[letter.wordId] += characters.value(letter.keyboardId, QStringLiteral("?"));
+    }
+    for (const coursegen::CourseWord &word : tables().words)
+        EXPECT_EQ(s(spelt.value(word.id)), s(word.text));
+}
+
+TEST(PlanTest, KeyboardFollowsTheChartsOrderNotTheTables)
+{
+    // Were ક and ખ swapped in consonants.tsv, key 1 would still type ક, with
+    // the picture now made for the second row.
+    CourseTables swapped = tables();
+    std::swap(swapped.consonants[0], swapped.consonants[1]);
+    swapped.consonants[0].index = 1;
+    swapped.consonants[1].index = 2;
+    for (coursegen::CourseWord &word : swapped.words) {
+        for (int &letter : word.letters)
+            letter = letter < 2 ? 1 - letter : letter;
+    }
+    const coursegen::LevelContent spelling = CoursePlan::make(swapped).levels.at(9);
+    EXPECT_EQ(s(spelling.keys.at(0).character), "ક");
+    EXPECT_EQ(s(spelling.keys.at(0).picture), "\\letters\\consonants\\02.png");
+    EXPECT_EQ(s(spelling.keys.at(1).picture), "\\letters\\consonants\\01.png");
+    // કપ is still keys 1 and 19.
+    const auto cup = std::find_if(spelling.wordLetters.cbegin(), spelling.wordLetters.cend(),
+                                  [](const auto &l) { return l.wordId == 12; });
+    ASSERT_NE(cup, spelling.wordLetters.cend());
+    EXPECT_EQ(cup->keyboardId, 1);
+    EXPECT_EQ((cup + 1)->keyboardId, 19);
+}
+
+TEST(PlanTest, AChangedWordChangesOnlyTheSpellingLevelsDigest)
+{
+    CourseTables changed = tables();
+    changed.words[0].text = QStringLiteral("ઘડ");
+    changed.words[0].letters.last() = 10; // ડ
+    const CoursePlan again = CoursePlan::make(changed);
+    for (int i = 0; i < again.levels.size(); ++i) {
+        if (i == 9)
+            EXPECT_NE(again.levels.at(i).contentHash(), plan().levels.at(i).contentHash());
+        else
+            EXPECT_EQ(again.levels.at(i).contentHash(), plan().levels.at(i).contentHash()) << i;
+    }
 }
 
 TEST(PlanTest, InputHashFollowsTheParametersNotThePath)

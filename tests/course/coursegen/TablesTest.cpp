@@ -43,8 +43,87 @@ TEST_F(TablesTest, CommittedTablesLoadWithEveryItemAndLevel)
     EXPECT_EQ(level3.items.size(), 18);
     EXPECT_EQ(level3.items.first(), 0);
     EXPECT_EQ(tables.levels.at(11).passMark, 10);
-    EXPECT_FALSE(tables.levels.at(9).table.has_value());
-    EXPECT_TRUE(tables.levels.at(9).items.isEmpty());
+    EXPECT_FALSE(tables.levels.at(12).table.has_value());
+    EXPECT_TRUE(tables.levels.at(12).items.isEmpty());
+}
+
+TEST_F(TablesTest, WordsAreSpeltInConsonantsWithTheConjunctsAsOneLetter)
+{
+    const CourseTables tables = CourseTables::load(folder());
+    ASSERT_EQ(tables.words.size(), 60);
+    for (int i = 0; i < 60; ++i) {
+        const coursegen::CourseWord &word = tables.words.at(i);
+        EXPECT_EQ(word.id, i + 1);
+        EXPECT_GE(word.letters.size(), 2) << s(word.text);
+        EXPECT_LE(word.letters.size(), 6) << s(word.text);
+        QString spelt;
+        for (int letter : word.letters)
+            spelt += tables.consonants.at(letter).text;
+        EXPECT_EQ(s(spelt), s(word.text));
+    }
+    // ક્ષ is the 33rd consonant and ણ the 13th; જ્ઞ the 34th.
+    ASSERT_EQ(s(tables.words.at(16).text), "ક્ષણ");
+    EXPECT_EQ(tables.words.at(16).letters, (QList<int>{32, 12}));
+    EXPECT_EQ(tables.words.at(17).letters.last(), 33);
+
+    // Six conjuncts are six letters, however many characters they take.
+    replaceLine(QStringLiteral("words.tsv"), QStringLiteral("17\t"),
+                QStringLiteral("17\tક્ષક્ષક્ષક્ષક્ષક્ષ\tx"));
+    ASSERT_EQ(s(loadError()), "");
+    EXPECT_EQ(CourseTables::load(folder()).words.at(16).letters.size(), 6);
+}
+
+TEST_F(TablesTest, WordWithAnythingButConsonantsOrOfTheWrongLengthIsRefused)
+{
+    // The keyboard has no vowel signs, and no virama outside ક્ષ and જ્ઞ.
+    int line = replaceLine(QStringLiteral("words.tsv"), QStringLiteral("1\t"),
+                           QStringLiteral("1\tકેળું\tbanana"));
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("words.tsv:%1: \"કેળું\" has ે (U+0AC7), which is not one of the "
+                       "consonants")
+            .arg(line)))
+        << s(loadError());
+    replaceLine(QStringLiteral("words.tsv"), QStringLiteral("1\t"),
+                QStringLiteral("1\tપત્ર\tletter"));
+    EXPECT_TRUE(loadError().contains(QStringLiteral("\"પત્ર\" has ્ (U+0ACD)"))) << s(loadError());
+
+    line =
+        replaceLine(QStringLiteral("words.tsv"), QStringLiteral("1\t"), QStringLiteral("1\tક\tx"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("words.tsv:%1: \"ક\" has 1 letter; a word has 2 to 6 (one per "
+                               "picture cell)")
+                    .arg(line)));
+    replaceLine(QStringLiteral("words.tsv"), QStringLiteral("1\t"),
+                QStringLiteral("1\tરમતગમતઘર\tx"));
+    EXPECT_TRUE(loadError().contains(QStringLiteral("\"રમતગમતઘર\" has 8 letters")))
+        << s(loadError());
+}
+
+TEST_F(TablesTest, WordIdsRunOneToSixtyAndNoWordComesTwice)
+{
+    const int first = lineOf(QStringLiteral("words.tsv"), QStringLiteral("1\t"));
+    int line = replaceLine(QStringLiteral("words.tsv"), QStringLiteral("2\t"),
+                           QStringLiteral("2\tઘર\thome"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("words.tsv:%1: \"ઘર\" is already on line %2").arg(line).arg(first)));
+
+    restoreFile(QStringLiteral("words.tsv"));
+    line = replaceLine(QStringLiteral("words.tsv"), QStringLiteral("3\t"),
+                       QStringLiteral("4\tરથ\tchariot"));
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("words.tsv:%1: id: expected 3, found \"4\"").arg(line)))
+        << s(loadError());
+
+    restoreFile(QStringLiteral("words.tsv"));
+    QStringList words = lines(QStringLiteral("words.tsv"));
+    words.removeLast();
+    write(QStringLiteral("words.tsv"), words);
+    EXPECT_EQ(s(loadError()), "words.tsv: expected 60 rows, found 59");
+    words.append({QStringLiteral("60\tઘરઘર\tx"), QStringLiteral("61\tનળનળ\tx")});
+    write(QStringLiteral("words.tsv"), words);
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("words.tsv:%1: more than 60 words").arg(words.size())))
+        << s(loadError());
 }
 
 TEST_F(TablesTest, RowWithAMissingCellNamesFileLineAndCounts)
@@ -117,10 +196,18 @@ TEST_F(TablesTest, LevelItemCountMustFitItsExercise)
 
     // A level whose content lies elsewhere takes no items.
     restoreLevels();
-    line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("10\t"),
-                       QStringLiteral("10\tconsonants\tk\t8\twhy"));
+    line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("15\t"),
+                       QStringLiteral("15\tconsonants\tk\t8\twhy"));
     EXPECT_TRUE(
-        loadError().startsWith(QStringLiteral("levels.tsv:%1: level 10 has 1 items").arg(line)))
+        loadError().startsWith(QStringLiteral("levels.tsv:%1: level 15 has 1 items").arg(line)))
+        << s(loadError());
+
+    // The spelling level's lesson needs a letter: without one the program ends.
+    restoreLevels();
+    line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("10\t"),
+                       QStringLiteral("10\t-\t-\t8\twhy"));
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("levels.tsv:%1: level 10 has 0 items, expected 1 to 34").arg(line)))
         << s(loadError());
 }
 
@@ -201,6 +288,15 @@ TEST_F(TablesTest, KeyMustStandForItsLetter)
                     QStringLiteral("g\tઘ\tGA\tગ\tગાજર\t🥕\tગુલાબ\t🌹"));
     EXPECT_EQ(s(loadError()),
               s(QStringLiteral("consonants.tsv:%1: key \"g\" stands for ગ, not ઘ").arg(line)));
+
+    // The spelling words are typed by key: a syllable is no key.
+    replaceLine(QStringLiteral("consonants.tsv"), QStringLiteral("g\t"),
+                QStringLiteral("g\tગ\tGA\tગ\tગાજર\t🥕\tગુલાબ\t🌹"));
+    replaceLine(QStringLiteral("consonants.tsv"), QStringLiteral("k\t"),
+                QStringLiteral("kA\tકા\tKAA\tકા\tકૂતરો\t🐕\tકેળું\t🍌"));
+    EXPECT_TRUE(
+        loadError().endsWith(QStringLiteral("key \"kA\" is not a key of the letter keyboard")))
+        << s(loadError());
 }
 
 TEST_F(TablesTest, EditorHabitsAreAccepted)

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "shell/levels/LevelTable.h"
+
+#include <QLatin1String>
+
+namespace coursegen {
+
+// The levels whose windows need more than letters, found by the window that
+// runs them, so that the level table alone decides which level that is.
+inline bool runsForm(int level, const char *form)
+{
+    const levels::LevelRow *row = levels::row(level);
+    return row != nullptr && QLatin1String(row->form) == QLatin1String(form);
+}
+
+// The syllable chart reads a Configuration row.
+inline bool isSyllableChart(int level)
+{
+    return runsForm(level, "frmLevel25");
+}
+
+// The spelling exercise reads the letter keyboard's keys and the words.
+inline bool isSpelling(int level)
+{
+    return runsForm(level, "frmLevel10");
+}
+
+} // namespace coursegen
