@@ -2,9 +2,13 @@
 // whole screen so the keyboard beside the window and the score box show:
 // the study page, the test with three answers and a word being typed, the
 // score box, and the marked page.
-//   spelling_screenshots <output folder> <name prefix>
+//   spelling_screenshots <output folder> <name prefix> [program folder]
+// With a program folder (one whose level 10 has its words) the pictures show
+// its real content; without, a folder of the content tool's letters and
+// made-up words.
 // Run it under a real window system (an X server with a window manager).
 
+#include "bench/lesson/LessonFolder.h"
 #include "bench/spelling/SpellingFolder.h"
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
 #include "exercises/keyboard/spelling/PictureCell.h"
@@ -71,15 +75,21 @@ void typeAnswer(frmLevel10 &form, int letters = 6, bool wrong = false, int from 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fputs("usage: spelling_screenshots <output folder> <name prefix>\n", stderr);
+    if (argc != 3 && argc != 4) {
+        std::fputs("usage: spelling_screenshots <output folder> <name prefix> [program folder]\n",
+                   stderr);
         return 64;
     }
     const QString out = QString::fromLocal8Bit(argv[1]) + "/" + QString::fromLocal8Bit(argv[2]);
 
     QTemporaryDir folder;
-    makeSpellingFolder(folder.path(), QStringLiteral("Asha"));
-    platform::setAppPath(folder.path());
+    if (argc == 4) {
+        platform::setAppPath(QString::fromLocal8Bit(argv[3]));
+        makeUsersDatabase(folder.filePath(QStringLiteral("Kelvo.kdt")), QStringLiteral("Asha"), 10);
+    } else {
+        makeSpellingFolder(folder.path(), QStringLiteral("Asha"));
+        platform::setAppPath(folder.path());
+    }
     modMain::gDbPath = folder.filePath(QStringLiteral("Kelvo.kdt"));
     modMain::OpenUserDatabase();
     modMain::gUserName = QStringLiteral("Asha");

@@ -44,7 +44,7 @@ frmLevel10::~frmLevel10()
 
 frmKeyboard *frmLevel10::keyboard() const
 {
-    return m_keyboard.data();
+    return m_keyboard && m_keyboard->isLoaded() ? m_keyboard.data() : nullptr;
 }
 
 void frmLevel10::setKeyCell(int cell, const QPixmap &picture, const QString &tag)

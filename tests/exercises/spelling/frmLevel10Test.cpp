@@ -360,6 +360,7 @@ TEST_F(SpellingWindow, OnlyTheSameLettersInTheSameOrderAreRightAndEightOfTenPass
     EXPECT_EQ(form.cmdExit->Left(), 1800);
     EXPECT_TRUE(form.mblnDoNotDisplayMsgBox);
     EXPECT_FALSE(form.mblnExit);
+    EXPECT_EQ(form.keyboard(), nullptr);
     settle();
     EXPECT_TRUE(keyboard.isNull());
 
