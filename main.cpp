@@ -1,3 +1,4 @@
+#include "exercises/keyboard/RegisterWindows.h"
 #include "exercises/letters/RegisterWindows.h"
 #include "shell/startup/RunProgram.h"
 
@@ -7,5 +8,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     exercises::letters::registerWindows();
+    exercises::keyboard::registerWindows();
     return shell::runProgram(app);
 }

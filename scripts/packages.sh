@@ -11,6 +11,8 @@ OSTRANA_PACKAGES=(
     fonts-noto-core fonts-noto-color-emoji fonts-liberation2
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     pulseaudio
+    # screenshots of the windows on a virtual display
+    xvfb openbox imagemagick
 )
 
 ensure_packages() {

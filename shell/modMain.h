@@ -64,6 +64,8 @@ int AdvanceUserLevel(const QString &userName, int newLevel);
 void SetLevel(int level);
 // The number of right answers needed, or -1: every answer must be right.
 int GetPassMark();
+// The same from a given level database (a window that keeps its own level).
+int GetPassMark(const QString &levelDbPath);
 void LoadLetterRecords();
 void LoadKeyboardCharSet();
 void LoadNumKeyboardCharSet();

@@ -94,12 +94,17 @@ void SetLevel(int level)
 
 int GetPassMark()
 {
+    return GetPassMark(gLevelDbPath);
+}
+
+int GetPassMark(const QString &levelDbPath)
+{
     int result = -1;
     try {
         forms::Screen::setMousePointer(forms::Hourglass);
         db::Connection connection;
         connection.setCursorLocation(3);
-        connection.Open(ConnectionString(gLevelDbPath), QString(), QString());
+        connection.Open(ConnectionString(levelDbPath), QString(), QString());
         db::Recordset exam;
         exam.Open(QStringLiteral("select * from Exam Order by ID"), connection, 3, 3);
         // An empty table fails at the move: every answer must then be right.

@@ -4,6 +4,7 @@
 // It belongs to the start-up benchmark alone; the learner's program has no probe.
 
 #include "bench/startup/StartupProbe.h"
+#include "exercises/keyboard/RegisterWindows.h"
 #include "exercises/letters/RegisterWindows.h"
 #include "shell/startup/RunProgram.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     exercises::letters::registerWindows();
+    exercises::keyboard::registerWindows();
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 2 && arguments.at(1) == QLatin1String("login")) {
         StartupProbe::install(StartupProbe::Until::LoginShown);

@@ -153,13 +153,10 @@ void frmMain::SetLevelItems(int count, bool flag)
         mnuFileExercise1Item[i]->setEnabled(flag);
 }
 
-// Each exercise item opens its level through the level table. Spelling
-// (level 10) waits for its content.
+// Each exercise item opens its level through the level table.
 void frmMain::connectExerciseItems()
 {
     for (const levels::LevelRow &row : levels::Table) {
-        if (row.level == 10)
-            continue;
         connect(menuItem(row.menu), &QAction::triggered, this,
                 [this, level = row.level] { guarded([this, level] { chooseLevel(level); }); });
     }

@@ -1,3 +1,4 @@
+#include "exercises/keyboard/RegisterWindows.h"
 #include "exercises/letters/RegisterWindows.h"
 #include "exercises/letters/listening/ListeningForms.h"
 #include "exercises/letters/listening/frmListening.h"
@@ -57,6 +58,7 @@ protected:
         modMain::gUserName = QStringLiteral("Ravi");
         modMain::SetLevel(-1);
         exercises::letters::registerWindows();
+        exercises::keyboard::registerWindows();
 
         form.Load();
         form.EnableDisableMenus(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercises/keyboard/keyboards/KeyImages.h"
 #include "platform/core/TwipsGeometry.h"
 #include "platform/forms/Form.h"
 
@@ -32,7 +33,7 @@ class clsGujNumKeyboard;
 // PositionForm, then Show(false, parent). The keyboard belongs to its parent
 // window: it closes when the parent unloads and refuses to be closed by the
 // learner.
-class frmKeyboard final : public forms::Form
+class frmKeyboard final : public forms::Form, private keyboards::KeyImages
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmKeyboard)
@@ -59,6 +60,8 @@ public:
     void setHighlightPause(int milliseconds) { m_highlightPause = milliseconds; }
     // The key that was lit last; -1 after a reset.
     int highlightedKey() const { return mintHighlightedKey; }
+    // ImgLetter(i).Tag: the key's own index as text, once its picture loaded.
+    QString keyTag(int key) const;
 
     controls::SSPanel *pnlBlank1 = nullptr;
     std::vector<controls::SSPanel *> pnlLetter;
@@ -80,7 +83,14 @@ private:
     // loaded; null otherwise.
     keyboards::KeyCells *parentCells() const;
     forms::Form *parentForm() const;
+    QSize expectedOuterSize(const forms::Form &parent) const;
     void plainKey(int Index);
+    void litKey(int Index);
+
+    // keyboards::KeyImages
+    int keyCount() const override;
+    void setKeyPicture(int key, const QPixmap &picture) override;
+    void setKeyTag(int key, const QString &tag) override;
 
     const keyboards::KeyboardForm &m_design;
     QString mstrParentForm;
@@ -90,4 +100,5 @@ private:
     int m_highlightPause = 500;
     std::unique_ptr<clsGujKeyboard> m_letterLoader;
     std::unique_ptr<clsGujNumKeyboard> m_digitLoader;
+    std::vector<QString> m_keyTags;
 };

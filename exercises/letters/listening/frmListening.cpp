@@ -1,6 +1,5 @@
 #include "exercises/letters/listening/frmListening.h"
 
-#include "exercises/letters/DrawGenerator.h"
 #include "exercises/letters/listening/ListeningForms.h"
 #include "exercises/letters/order/clsGujTest.h"
 #include "platform/controls/LoadPicture.h"
@@ -10,6 +9,7 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/forms/CenterForm.h"
 #include "platform/forms/Screen.h"
+#include "platform/services/DrawGenerator.h"
 #include "platform/services/MessageBox.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
@@ -141,7 +141,7 @@ int frmListening::GetRandomLetter()
         if (free.empty())
             throw platform::RuntimeError(platform::err::SubscriptOutOfRange, {});
         std::uniform_int_distribution<std::size_t> pick(0, free.size() - 1);
-        letter = free[pick(exercises::letters::drawGenerator())];
+        letter = free[pick(services::drawGenerator())];
         *std::find(mintUsed.begin() + 1, mintUsed.end(), 0) = letter;
     });
     return letter;

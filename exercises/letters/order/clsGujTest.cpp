@@ -1,10 +1,10 @@
 #include "exercises/letters/order/clsGujTest.h"
 
-#include "exercises/letters/DrawGenerator.h"
 #include "exercises/letters/order/OrderControls.h"
 #include "platform/controls/LoadPicture.h"
 #include "platform/core/Paths.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/services/DrawGenerator.h"
 #include "platform/services/MessageBoxStyle.h"
 #include "resources/StringTable.h"
 #include "shell/Guarded.h"
@@ -74,7 +74,7 @@ int clsGujTest::drawCandidate()
 {
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     // A uniform draw may round up to 1.0 itself.
-    return std::min(int(uniform(exercises::letters::drawGenerator()) * m_count + 1), m_count);
+    return std::min(int(uniform(services::drawGenerator()) * m_count + 1), m_count);
 }
 
 int clsGujTest::GetRandomNumber()

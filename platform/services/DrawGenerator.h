@@ -3,10 +3,11 @@
 #include <chrono>
 #include <random>
 
-namespace exercises::letters {
+namespace services {
 
-// The random numbers of every deal and draw, seeded once per run from a fine
-// clock: re-seeding for every draw from a coarse timer would repeat a layout.
+// The random numbers of every deal and draw of the exercises, seeded once per
+// run from a fine clock: re-seeding for every draw from a coarse timer would
+// repeat a layout.
 inline std::mt19937 &drawGenerator()
 {
     static std::mt19937 engine(static_cast<std::mt19937::result_type>(
@@ -14,4 +15,4 @@ inline std::mt19937 &drawGenerator()
     return engine;
 }
 
-} // namespace exercises::letters
+} // namespace services

@@ -1,0 +1,16 @@
+#include "exercises/keyboard/RegisterWindows.h"
+
+#include "exercises/keyboard/spelling/frmLevel10.h"
+#include "shell/levels/ExerciseWindows.h"
+
+#include <memory>
+
+namespace exercises::keyboard {
+
+void registerWindows()
+{
+    levels::registerWindow(QStringLiteral("frmLevel10"),
+                           [] { return std::make_unique<frmLevel10>(); });
+}
+
+} // namespace exercises::keyboard

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "exercises/keyboard/keyboards/KeyCells.h"
+#include "platform/core/TwipsGeometry.h"
+#include "shell/levels/ExerciseForm.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+
+#include <array>
+#include <map>
+#include <vector>
+
+class frmKeyboard;
+
+namespace controls {
+class SSCommand;
+class SSPanel;
+class SoundPlayer;
+} // namespace controls
+
+namespace spelling {
+class PictureCell;
+}
+
+// The spelling exercise of level 10. The study page shows 20 words drawn
+// from the level's 60 as rows of letter pictures, each with a speaker button;
+// the test speaks 10 of them and the learner spells each on the letter
+// keyboard, which types into the six cells picKey; marking ticks or crosses
+// each answer, shows the right spellings beside them and the score, and a
+// pass at the stored level stores level 11. The dispatcher shows it modeless;
+// it shows the main window again when it unloads, and never asks on leaving.
+//
+// The window reads its words, and judges its tests, from the level database
+// it was opened on, also after a pass has moved the program on to level 11.
+class frmLevel10 final : public levels::ExerciseForm, public keyboards::KeyCells
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmLevel10)
+
+public:
+    using Label = platform::TwipsGeometry<QLabel>;
+    using Image = platform::TwipsGeometry<QLabel>;
+    using PictureButton = platform::TwipsGeometry<QPushButton>;
+    using Row = std::array<spelling::PictureCell *, 6>;
+
+    static constexpr int StudyWords = 20;
+    static constexpr int Questions = 10;
+    static constexpr int Cells = 6;
+
+    explicit frmLevel10(QWidget *parent = nullptr);
+    ~frmLevel10() override;
+
+    // The keyboard of the test that is running; null outside a test.
+    frmKeyboard *keyboard() const;
+    // The WordID of each study word (row i + 1 shows word i).
+    const std::vector<int> &studyWordIds() const { return mintStudyWordIDs; }
+    // The study position (1..20) of each question's word.
+    const std::vector<int> &testPicks() const { return mintTestPicks; }
+    // The question being answered, 1..10; 11 once marked.
+    int currentQuestion() const { return mintCurrentQuestion; }
+
+    // keyboards::KeyCells: picKey(0..5).
+    int keyCellCount() const override { return Cells; }
+    void setKeyCell(int cell, const QPixmap &picture, const QString &tag) override;
+    void clearKeyCell(int cell) override;
+
+    Label *lblHeading = nullptr;
+    Label *lblTest = nullptr;
+    Label *lblDisplayText = nullptr;
+    controls::SSPanel *pnlBlank3 = nullptr;
+    controls::SSPanel *pnlBlank5 = nullptr;
+    std::array<controls::SSPanel *, Cells> pnlUser{};
+    std::array<spelling::PictureCell *, Cells> picKey{};
+    // picWord1 .. picWord20 at 0..19.
+    std::array<Row, StudyWords> picWord{};
+    std::array<Label *, StudyWords> lblWord{};
+    std::array<PictureButton *, StudyWords> cmdWordSound{};
+    std::array<Image *, StudyWords> imgMarked{};
+    controls::SSCommand *cmdExit = nullptr;
+    controls::SSCommand *cmdRepeatWord = nullptr;
+    controls::SSCommand *cmdStartTest = nullptr;
+    controls::SSCommand *cmdNextWord = nullptr;
+    controls::SSCommand *cmdMarkTest = nullptr;
+    controls::SSCommand *cmdStartNewTest = nullptr;
+    controls::SoundPlayer *LetterSound = nullptr;
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(bool &Cancel, int UnloadMode) override;
+    void Form_Unload(bool &Cancel) override;
+
+private:
+    void createControls();
+    void createRows();
+
+    void cmdStartNewTest_Click();
+    void cmdWordSound_Click(int Index);
+    void cmdStartTest_Click();
+    void cmdRepeatWord_Click();
+    void cmdNextWord_Click();
+    void cmdMarkTest_Click();
+    void cmdExit_Click();
+    void LetterSound_PlayFinished();
+
+    void backToOwnLevel();
+    void PrepareTest();
+    void ShowKeyboard();
+    // Fewer than two letters typed: says so and leaves everything as it is.
+    bool tooShort();
+    void StoreAnswer();
+    void MarkTest();
+    int questionWordId(int question) const;
+
+    // The word data (frmLevel10Words.cpp).
+    void ShowWordLetters(int wordId, int rowIndex);
+    void ClearAllWords();
+    void ShowCorrectWords(bool flag);
+    void PickStudyWords();
+    void LoadStudyWords();
+    void PickTestWords();
+    void LoadCorrectAnswers();
+    QString GetWordSoundFile(int wordId);
+    QPixmap letterPicture(int keyNumber);
+
+    // The level database the window was opened on.
+    QString m_levelDbPath;
+    QPointer<frmKeyboard> m_keyboard;
+    // Key pictures as loaded, by key number, for as long as the window lives.
+    std::map<int, QPixmap> m_letterPictures;
+
+    int mlngWordPoolSize = 60;
+    std::vector<int> mintStudyWordIDs;
+    std::vector<QString> mstrStudySoundFiles;
+    std::vector<int> mintTestPicks;
+    std::vector<int> mintPoolUsed;
+    std::vector<int> mintTestUsed;
+    int mintCurrentQuestion = 0;
+    int mintPlayingIndex = -1;
+};
