@@ -1,6 +1,7 @@
 #include "course/coursegen/CoursePlan.h"
 #include "course/coursegen/CourseTables.h"
 #include "course/coursegen/ExamplePlacement.h"
+#include "course/coursegen/NumberRange.h"
 #include "platform/text/KeyText.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <utility>
 
 using coursegen::CoursePlan;
@@ -208,7 +210,7 @@ TEST(PlanTest, SpellingLevelHasTheKeyboardInChartOrderAndTheWordsInKeyNumbers)
     for (const MediaJob &job : plan().media)
         media.insert(job.storedPath, job);
     for (const auto &level : plan().levels) {
-        if (level.level == 10)
+        if (level.level == 10 || (level.level >= 15 && level.level <= 20))
             continue;
         EXPECT_TRUE(level.keys.isEmpty() && level.words.isEmpty() && level.wordLetters.isEmpty())
             << level.level;
@@ -245,6 +247,100 @@ TEST(PlanTest, SpellingLevelHasTheKeyboardInChartOrderAndTheWordsInKeyNumbers)
     }
     for (const coursegen::CourseWord &word : tables().words)
         EXPECT_EQ(s(spelt.value(word.id)), s(word.text));
+}
+
+// The digits of each WordLetter number, read back in Id order, as text.
+QHash<int, QString> digitsByNumber(const coursegen::LevelContent &level)
+{
+    QHash<int, QString> digits;
+    int lastId = 0;
+    for (const coursegen::WordLetterRow &row : level.wordLetters) {
+        EXPECT_GT(row.id, lastId) << "level " << level.level;
+        lastId = row.id;
+        digits[row.wordId] += QString::number(row.keyboardId);
+    }
+    return digits;
+}
+
+// The numbers window asks for a number's recording by its place in the range
+// and for its digits by the number itself (level 17: place 1 is 41).
+TEST(PlanTest, NumbersLevelsKeyRecordingsByPlaceAndDigitsByTheNumber)
+{
+    QHash<QString, MediaJob> media;
+    for (const MediaJob &job : plan().media)
+        media.insert(job.storedPath, job);
+    const auto spoken = [&](const QString &path) { return s(media.value(path).text); };
+
+    for (int level = 15; level <= 20; ++level) {
+        SCOPED_TRACE(level);
+        const coursegen::LevelContent &content = plan().levels.at(level - 1);
+        EXPECT_TRUE(content.letters.isEmpty());
+        EXPECT_EQ(content.passMark, 8);
+        ASSERT_EQ(content.keys.size(), 10);
+        for (int digit = 0; digit <= 9; ++digit) {
+            const coursegen::KeyRow &key = content.keys.at(digit);
+            EXPECT_EQ(key.keyboardId, digit);
+            EXPECT_EQ(s(key.code), s(QString::number(digit)));
+            EXPECT_EQ(s(key.character), s(QString(QChar(0x0AE6 + digit))));
+            EXPECT_EQ(media.value(key.picture).kind, MediaKind::DigitPicture) << s(key.picture);
+            EXPECT_EQ(s(media.value(key.picture).text), s(key.character));
+            EXPECT_EQ(spoken(key.sound), s(tables().numbers.at(digit).say));
+        }
+        // One picture per digit for every level.
+        EXPECT_EQ(s(content.keys.at(7).picture), s(plan().levels.at(14).keys.at(7).picture));
+    }
+
+    const coursegen::LevelContent &forties = plan().levels.at(16);
+    ASSERT_EQ(forties.words.size(), 20);
+    for (int place = 1; place <= 20; ++place) {
+        EXPECT_EQ(forties.words.at(place - 1).wordId, place);
+        EXPECT_EQ(spoken(forties.words.at(place - 1).soundFile),
+                  s(tables().numbers.at(40 + place).say));
+    }
+    EXPECT_EQ(spoken(forties.words.first().soundFile), "એકતાલીસ");
+    const QHash<int, QString> fortiesDigits = digitsByNumber(forties);
+    EXPECT_EQ(fortiesDigits.size(), 20);
+    for (int number = 41; number <= 60; ++number)
+        EXPECT_EQ(s(fortiesDigits.value(number)), s(QString::number(number)));
+
+    // The whole course at level 20: place and number are one.
+    const coursegen::LevelContent &all = plan().levels.at(19);
+    ASSERT_EQ(all.words.size(), 100);
+    EXPECT_EQ(spoken(all.words.at(24).soundFile), "પચ્ચીસ");
+    EXPECT_EQ(spoken(all.words.at(99).soundFile), s(tables().numbers.at(100).say));
+    const QHash<int, QString> allDigits = digitsByNumber(all);
+    EXPECT_EQ(allDigits.size(), 100);
+    for (int number = 1; number <= 100; ++number)
+        EXPECT_EQ(s(allDigits.value(number)), s(QString::number(number)));
+    EXPECT_EQ(all.wordLetters.size(), 9 + 90 * 2 + 3);
+
+    int digitPictures = 0;
+    int numberSounds = 0;
+    for (const MediaJob &job : plan().media) {
+        digitPictures += job.kind == MediaKind::DigitPicture ? 1 : 0;
+        numberSounds += job.storedPath.startsWith(QStringLiteral("\\numbers\\")) &&
+                                job.kind == MediaKind::Speech
+                            ? 1
+                            : 0;
+    }
+    EXPECT_EQ(digitPictures, 10);
+    EXPECT_EQ(numberSounds, 101);
+}
+
+TEST(PlanTest, NumberRangeFollowsTheStageAndRefusesWhatTheWindowCannotShow)
+{
+    levels::LevelRow row = *levels::row(19);
+    const coursegen::NumberRange last = coursegen::NumberRange::of(row);
+    EXPECT_EQ(last.numberAt(1), 81);
+    EXPECT_EQ(last.numberAt(last.count), 100);
+    row.maxWords = 21; // past 100, and more than a range's list of twenty
+    EXPECT_THROW(coursegen::NumberRange::of(row), std::logic_error);
+    row = *levels::row(20);
+    row.maxWords = 9; // ten distinct questions need ten numbers
+    EXPECT_THROW(coursegen::NumberRange::of(row), std::logic_error);
+    row.numberStage = 6;
+    row.maxWords = 20;
+    EXPECT_THROW(coursegen::NumberRange::of(row), std::logic_error);
 }
 
 TEST(PlanTest, KeyboardFollowsTheChartsOrderNotTheTables)
