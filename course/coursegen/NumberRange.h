@@ -1,5 +1,6 @@
 #pragma once
 
+#include "course/coursegen/NumberTable.h"
 #include "shell/levels/LevelTable.h"
 
 #include <stdexcept>
@@ -20,7 +21,7 @@ struct NumberRange
 
     // Throws std::logic_error when the row asks for numbers the window
     // could not show: ten distinct questions need ten numbers, a range's
-    // list holds twenty, and nothing goes past 100.
+    // list holds twenty, and numbers.tsv stops at 100.
     static NumberRange of(const levels::LevelRow &row)
     {
         NumberRange range;
@@ -28,7 +29,7 @@ struct NumberRange
         range.count = row.maxWords;
         const bool fits = row.numberStage >= 0 && row.numberStage <= 5 && range.count >= 10 &&
                           (row.numberStage == 0 || range.count <= 20) &&
-                          range.numberAt(range.count) <= 100;
+                          range.numberAt(range.count) <= HighestNumber;
         if (!fits)
             throw std::logic_error("level " + std::to_string(row.level) + ": NumberStage " +
                                    std::to_string(row.numberStage) + " with MAX_WORDS " +
