@@ -200,7 +200,7 @@ QString digitPicture(int digit)
     return QStringLiteral("\\numbers\\digit%1.png").arg(digit);
 }
 
-// One picture per digit serves every level of numbers; every number is
+// One picture per digit serves every level typed on the digit keypad; every number is
 // recorded once, 0 for the keypad's zero key.
 void addNumberMedia(QList<MediaJob> &media, const CourseTables &tables)
 {
@@ -212,16 +212,21 @@ void addNumberMedia(QList<MediaJob> &media, const CourseTables &tables)
 }
 
 // The digit keypad, whose key numbers are the digits themselves, each key
-// speaking its digit; then the numbers of the range. The window asks for a
-// number's recording by its position in the range and for its digits by the
-// number itself, so Words is keyed by position and WordLetter by number.
-void addNumbers(LevelContent &content, const NumberRange &range)
+// speaking its digit.
+void addDigitKeys(LevelContent &content)
 {
     for (int digit = 0; digit <= 9; ++digit) {
         const QString code = QString::number(digit);
         content.keys.append(
             {digit, code, text::toUnicode(code), digitPicture(digit), numberSound(digit)});
     }
+}
+
+// The numbers of the range. The window asks for a number's recording by its
+// position in the range and for its digits by the number itself, so Words is
+// keyed by position and WordLetter by number.
+void addNumbers(LevelContent &content, const NumberRange &range)
+{
     for (int position = 1; position <= range.count; ++position) {
         const int number = range.numberAt(position);
         content.words.append({position, numberSound(number)});
@@ -315,17 +320,17 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
     addFixedMedia(plan.media);
     bool chart = false;
     bool spelling = false;
-    bool numbers = false;
+    bool digitKeys = false;
     for (const LevelEntry &level : tables.levels) {
         chart = chart || isSyllableChart(level.level);
         spelling = spelling || isSpelling(level.level);
-        numbers = numbers || isNumbers(level.level);
+        digitKeys = digitKeys || usesDigitKeys(level.level);
     }
     if (chart)
         addSyllableMedia(plan.media, tables);
     if (spelling)
         addWordMedia(plan.media, tables);
-    if (numbers)
+    if (digitKeys)
         addNumberMedia(plan.media, tables);
     checkUniquePaths(plan.media);
 
@@ -337,6 +342,8 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
             content.maxLetter = text::syllables::LastConsonant;
         if (isSpelling(entry.level))
             addSpelling(content, tables);
+        if (usesDigitKeys(entry.level))
+            addDigitKeys(content);
         if (isNumbers(entry.level))
             addNumbers(content, NumberRange::of(*levels::row(entry.level)));
         if (entry.table) {

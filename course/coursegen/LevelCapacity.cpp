@@ -23,6 +23,9 @@ LevelCapacity LevelCapacity::of(int level)
     // Every test of the numbers course asks ten numbers.
     if (isNumbers(level))
         return {0, 0, QStringLiteral("its numbers do not come from the letter tables"), 10};
+    // And every maths test ten sums.
+    if (isMaths(level))
+        return {0, 0, QStringLiteral("its sums do not come from the letter tables"), 10};
     if (level == 12)
         return {12, 12, QStringLiteral("its listening test shows 12 signs")};
     return {0, 0, QStringLiteral("its content does not come from the letter tables")};

@@ -32,4 +32,16 @@ inline bool isNumbers(int level)
     return runsForm(level, "frmLevel12");
 }
 
+// The maths exercise reads the digit key set alone: its sums are drawn, not stored.
+inline bool isMaths(int level)
+{
+    return runsForm(level, "frmLevel20");
+}
+
+// The levels typed on the digit keypad.
+inline bool usesDigitKeys(int level)
+{
+    return isNumbers(level) || isMaths(level);
+}
+
 } // namespace coursegen

@@ -8,6 +8,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/text/SyllableChart.h"
+#include "shell/levels/LevelTable.h"
 
 #include <QAudioBuffer>
 #include <QAudioDecoder>
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
+#include <QLatin1String>
 #include <QMovie>
 #include <QSet>
 #include <QSignalSpy>
@@ -28,6 +30,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sqlite3.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -489,6 +492,48 @@ TEST_F(ContractTest, NumbersLevelsHaveTheDigitKeysAndEveryNumberOfTheirRange)
     for (const QString &file : files) {
         EXPECT_GT(seconds.value(file, -1), 0.2) << file.toStdString();
         EXPECT_LT(seconds.value(file, -1), 5.0) << file.toStdString();
+    }
+}
+
+// The maths window takes the digit key k as the digit k, so its keypad must
+// read the ten digits in KeyboardID order; its ten sums are marked against
+// the level's pass mark.
+TEST_F(ContractTest, MathsLevelsHaveTheDigitKeysAndAPassMarkWithinTenSums)
+{
+    std::vector<int> mathsLevels;
+    for (const levels::LevelRow &row : levels::Table) {
+        if (QLatin1String(row.form) == QLatin1String("frmLevel20"))
+            mathsLevels.push_back(row.level);
+    }
+    EXPECT_EQ(mathsLevels, (std::vector<int>{21, 22, 23, 24, 25}));
+    for (const int level : mathsLevels) {
+        SCOPED_TRACE(level);
+        db::Connection connection;
+        connection.setCursorLocation(3);
+        connection.Open(connectionString(levelPath(level)), {}, {}, -1);
+        db::Recordset keys;
+        keys.Open(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"), connection,
+                  3, 3, -1);
+        ASSERT_EQ(keys.RecordCount(), 10);
+        int digit = 0;
+        forEachRow(keys, [&] {
+            EXPECT_EQ(keys.Field(QStringLiteral("KeyboardID")).toInteger(), digit);
+            EXPECT_EQ(keys.Field(QStringLiteral("KeyboardCode")).toString().toStdString(),
+                      std::to_string(digit));
+            const QString picture = keys.Field(QStringLiteral("LetterPicture")).toString();
+            EXPECT_FALSE(QImage(platform::ProgramPath(picture)).isNull()) << picture.toStdString();
+            const QString sound = keys.Field(QStringLiteral("LetterSound")).toString();
+            EXPECT_TRUE(QFileInfo(platform::ProgramPath(sound)).isFile()) << sound.toStdString();
+            ++digit;
+        });
+
+        db::Recordset exam;
+        exam.Open(QStringLiteral("select * from Exam Order by ID"), connection, 3, 3, -1);
+        ASSERT_EQ(exam.RecordCount(), 1);
+        exam.MoveFirst();
+        const int passMark = exam.Field(QStringLiteral("PassMark")).toInteger();
+        EXPECT_GE(passMark, 1);
+        EXPECT_LE(passMark, 10);
     }
 }
 

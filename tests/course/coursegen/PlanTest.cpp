@@ -209,7 +209,7 @@ TEST(PlanTest, SpellingLevelHasTheKeyboardInChartOrderAndTheWordsInKeyNumbers)
     for (const MediaJob &job : plan().media)
         media.insert(job.storedPath, job);
     for (const auto &level : plan().levels) {
-        if (level.level == 10 || (level.level >= 15 && level.level <= 20))
+        if (level.level == 10 || (level.level >= 15 && level.level <= 25))
             continue;
         EXPECT_TRUE(level.keys.isEmpty() && level.words.isEmpty() && level.wordLetters.isEmpty())
             << level.level;
@@ -300,6 +300,28 @@ TEST(PlanTest, NumbersLevelsKeyRecordingsByPlaceAndDigitsByTheNumber)
     for (int number = 1; number <= 100; ++number)
         EXPECT_EQ(s(allDigits.value(number)), s(QString::number(number)));
     EXPECT_EQ(all.wordLetters.size(), 9 + 90 * 2 + 3);
+}
+
+// The maths levels type on the numbers course's keypad: the same keys, and
+// no numbers or letters of their own (their sums are drawn).
+TEST(PlanTest, MathsLevelsHaveTheNumbersKeypadAndNothingElse)
+{
+    const coursegen::LevelContent &numbers = plan().levels.at(14);
+    for (int level = 21; level <= 25; ++level) {
+        SCOPED_TRACE(level);
+        const coursegen::LevelContent &maths = plan().levels.at(level - 1);
+        ASSERT_EQ(maths.keys.size(), numbers.keys.size());
+        for (int k = 0; k < maths.keys.size(); ++k) {
+            EXPECT_EQ(maths.keys.at(k).keyboardId, numbers.keys.at(k).keyboardId);
+            EXPECT_EQ(s(maths.keys.at(k).code), s(numbers.keys.at(k).code));
+            EXPECT_EQ(s(maths.keys.at(k).picture), s(numbers.keys.at(k).picture));
+            EXPECT_EQ(s(maths.keys.at(k).sound), s(numbers.keys.at(k).sound));
+        }
+        EXPECT_TRUE(maths.words.isEmpty());
+        EXPECT_TRUE(maths.wordLetters.isEmpty());
+        EXPECT_TRUE(maths.letters.isEmpty());
+        EXPECT_EQ(maths.passMark, tables().levels.at(level - 1).passMark);
+    }
 }
 
 TEST(PlanTest, KeyboardFollowsTheChartsOrderNotTheTables)

@@ -164,22 +164,27 @@ TEST_F(TablesTest, NumbersRunZeroToAHundredEachWrittenAsItIsAndSpokenOnce)
     EXPECT_EQ(s(loadError()), "numbers.tsv: expected 101 rows (0 to 100), found 100");
 }
 
-// The numbers levels ask ten questions: a pass mark of 0 passes a child who
-// answers nothing, and one above 10 can never be reached.
-TEST_F(TablesTest, NumbersLevelsPassMarkLiesWithinItsTenQuestions)
+// The numbers and maths levels ask ten questions: a pass mark of 0 passes a
+// child who answers nothing, and one above 10 can never be reached.
+TEST_F(TablesTest, NumbersAndMathsLevelsPassMarkLiesWithinItsTenQuestions)
 {
-    for (const char *mark : {"11", "0"}) {
-        const int line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("17\t"),
-                                     QStringLiteral("17\t-\t-\t%1\twhy").arg(QLatin1String(mark)));
-        EXPECT_EQ(s(loadError()),
-                  s(QStringLiteral("levels.tsv:%1: pass_mark: %2 is outside 1 to 10, the "
-                                   "questions of level 17's test")
-                        .arg(line)
-                        .arg(QLatin1String(mark))));
+    for (const int level : {17, 24}) {
+        const QString start = QStringLiteral("%1\t").arg(level);
+        for (const char *mark : {"11", "0"}) {
+            const int line =
+                replaceLine(QStringLiteral("levels.tsv"), start,
+                            QStringLiteral("%1-\t-\t%2\twhy").arg(start, QLatin1String(mark)));
+            EXPECT_EQ(s(loadError()),
+                      s(QStringLiteral("levels.tsv:%1: pass_mark: %2 is outside 1 to 10, the "
+                                       "questions of level %3's test")
+                            .arg(line)
+                            .arg(QLatin1String(mark))
+                            .arg(level)));
+        }
+        replaceLine(QStringLiteral("levels.tsv"), start,
+                    QStringLiteral("%1-\t-\t10\twhy").arg(start));
+        EXPECT_EQ(s(loadError()), "");
     }
-    replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("17\t"),
-                QStringLiteral("17\t-\t-\t10\twhy"));
-    EXPECT_EQ(s(loadError()), "");
 }
 
 TEST_F(TablesTest, RowWithAMissingCellNamesFileLineAndCounts)
