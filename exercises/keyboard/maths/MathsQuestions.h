@@ -13,13 +13,13 @@ namespace maths {
 // the digit strings that the number panels show. Knows no widget.
 //
 // A sum that the rule of stage 3, 4 or 5 refuses yields to the message loop
-// once, so the window keeps painting while a division test is drawn; a click
-// can then run in the middle of a draw. The window
-// holds such input off by testing isDrawing(): while it is true, "&Start
-// Test" and "&Main Menu" do nothing and Form_QueryUnload cancels the close
-// box. drawingChanged() tells it when to disable and enable its buttons, if
-// it wants to show that. A GenerateQuestions that arrives during a draw is
-// refused and leaves the set being drawn alone.
+// once (the hourglass shows meanwhile), so a click can run in the middle of
+// a draw. The window holds such input off by testing isDrawing(): while it
+// is true, "&Start Test" and "&Main Menu" do nothing and Form_QueryUnload
+// cancels the close box. drawingChanged() tells it when to disable and
+// enable its buttons, if it wants that seen. A GenerateQuestions that comes
+// during a draw is refused and leaves the set being drawn alone; a
+// generator deleted during a draw ends it there.
 class MathsQuestions final : public QObject
 {
     Q_OBJECT
