@@ -2,7 +2,7 @@
 
 #include "exercises/keyboard/RegisterWindows.h"
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
-#include "exercises/keyboard/spelling/PictureCell.h"
+#include "exercises/keyboard/words/PictureCell.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
@@ -93,7 +93,7 @@ protected:
     static Keys tags(const frmLevel10::Row &row)
     {
         Keys keys;
-        for (const spelling::PictureCell *cell : row) {
+        for (const words::PictureCell *cell : row) {
             if (!cell->Tag().isEmpty())
                 keys.push_back(cell->Tag().toInt());
         }
@@ -103,7 +103,7 @@ protected:
     static Keys pictures(const frmLevel10::Row &row)
     {
         Keys keys;
-        for (const spelling::PictureCell *cell : row) {
+        for (const words::PictureCell *cell : row) {
             if (!cell->pixmap().isNull())
                 keys.push_back(WordLevel::keyShown(cell->pixmap()));
         }
@@ -272,7 +272,7 @@ TEST_F(SpellingWindow, TheTestAsksTenStudyWordsAndEachAnswerNeedsTwoLetters)
     EXPECT_EQ(form.currentQuestion(), 2);
     EXPECT_EQ(tags(form.picWord[0]), first);
     EXPECT_EQ(pictures(form.picWord[0]), first);
-    for (const spelling::PictureCell *key : form.picKey) {
+    for (const words::PictureCell *key : form.picKey) {
         EXPECT_EQ(key->Tag(), "");
         EXPECT_TRUE(key->pixmap().isNull());
     }
