@@ -2,20 +2,13 @@
 
 #include "exercises/keyboard/words/KeyPictures.h"
 #include "exercises/keyboard/words/TestKeyboard.h"
-#include "exercises/keyboard/words/WordLayout.h"
-#include "exercises/keyboard/words/WordRows.h"
+#include "exercises/keyboard/words/WordControls.h"
 #include "shell/levels/ExerciseForm.h"
 
 #include <array>
 #include <vector>
 
 class frmKeyboard;
-
-namespace controls {
-class SSCommand;
-class SSPanel;
-class SoundPlayer;
-} // namespace controls
 
 // The numbers course of levels 15 to 20. NumberStage 1 to 5 teaches one
 // range of twenty numbers (1-20 .. 81-100) on a learning page of digit
@@ -29,7 +22,7 @@ class SoundPlayer;
 //
 // The window reads its numbers, and judges its tests, from the level
 // database it was opened on, also after a pass has moved the program on.
-class frmLevel12 final : public levels::ExerciseForm, public words::PictureKeys<3>
+class frmLevel12 final : public levels::ExerciseForm, public words::WordControls<3>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel12)
@@ -38,7 +31,6 @@ public:
     using Label = words::Label;
     using Image = words::Image;
     using PictureButton = words::PictureButton;
-    using Row = std::array<words::PictureCell *, 3>;
 
     static constexpr int StudyNumbers = 20;
     static constexpr int Cells = 3;
@@ -55,25 +47,6 @@ public:
     // The question being answered, 1..10; 11 once marked.
     int currentQuestion() const { return mintCurrentQuestion; }
     int questionCount() const { return mintQuestionCount; }
-
-    Label *lblHeading = nullptr;
-    Label *lblTest = nullptr;
-    Label *lblDisplayText = nullptr;
-    controls::SSPanel *pnlBlank3 = nullptr;
-    controls::SSPanel *pnlBlank5 = nullptr;
-    std::array<controls::SSPanel *, Cells> pnlUser{};
-    // picWord1 .. picWord20 at 0..19.
-    std::array<Row, StudyNumbers> picWord{};
-    std::array<Label *, StudyNumbers> lblWord{};
-    std::array<PictureButton *, StudyNumbers> cmdWordSound{};
-    std::array<Image *, StudyNumbers> imgMarked{};
-    controls::SSCommand *cmdStartTest = nullptr;
-    controls::SSCommand *cmdRepeatWord = nullptr;
-    controls::SSCommand *cmdExit = nullptr;
-    controls::SSCommand *cmdNextWord = nullptr;
-    controls::SSCommand *cmdMarkTest = nullptr;
-    controls::SSCommand *cmdStartNewTest = nullptr;
-    controls::SoundPlayer *LetterSound = nullptr;
 
 protected:
     void Form_Load() override;

@@ -2,20 +2,13 @@
 
 #include "exercises/keyboard/words/KeyPictures.h"
 #include "exercises/keyboard/words/TestKeyboard.h"
-#include "exercises/keyboard/words/WordLayout.h"
-#include "exercises/keyboard/words/WordRows.h"
+#include "exercises/keyboard/words/WordControls.h"
 #include "shell/levels/ExerciseForm.h"
 
 #include <array>
 #include <vector>
 
 class frmKeyboard;
-
-namespace controls {
-class SSCommand;
-class SSPanel;
-class SoundPlayer;
-} // namespace controls
 
 namespace words {
 class PictureCell;
@@ -31,7 +24,7 @@ class PictureCell;
 //
 // The window reads its words, and judges its tests, from the level database
 // it was opened on, also after a pass has moved the program on to level 11.
-class frmLevel10 final : public levels::ExerciseForm, public words::PictureKeys<6>
+class frmLevel10 final : public levels::ExerciseForm, public words::WordControls<6>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel10)
@@ -40,7 +33,6 @@ public:
     using Label = platform::TwipsGeometry<QLabel>;
     using Image = platform::TwipsGeometry<QLabel>;
     using PictureButton = platform::TwipsGeometry<QPushButton>;
-    using Row = std::array<words::PictureCell *, 6>;
 
     static constexpr int StudyWords = 20;
     static constexpr int Questions = 10;
@@ -57,25 +49,6 @@ public:
     const std::vector<int> &testPicks() const { return mintTestPicks; }
     // The question being answered, 1..10; 11 once marked.
     int currentQuestion() const { return mintCurrentQuestion; }
-
-    Label *lblHeading = nullptr;
-    Label *lblTest = nullptr;
-    Label *lblDisplayText = nullptr;
-    controls::SSPanel *pnlBlank3 = nullptr;
-    controls::SSPanel *pnlBlank5 = nullptr;
-    std::array<controls::SSPanel *, Cells> pnlUser{};
-    // picWord1 .. picWord20 at 0..19.
-    std::array<Row, StudyWords> picWord{};
-    std::array<Label *, StudyWords> lblWord{};
-    std::array<PictureButton *, StudyWords> cmdWordSound{};
-    std::array<Image *, StudyWords> imgMarked{};
-    controls::SSCommand *cmdExit = nullptr;
-    controls::SSCommand *cmdRepeatWord = nullptr;
-    controls::SSCommand *cmdStartTest = nullptr;
-    controls::SSCommand *cmdNextWord = nullptr;
-    controls::SSCommand *cmdMarkTest = nullptr;
-    controls::SSCommand *cmdStartNewTest = nullptr;
-    controls::SoundPlayer *LetterSound = nullptr;
 
 protected:
     void Form_Load() override;

@@ -19,6 +19,7 @@
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TitleBarClose.h"
 #include "tests/support/WordLevel.h"
+#include "tests/support/WordRowProbe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -101,33 +102,15 @@ protected:
         return *window;
     }
 
-    static void click(QWidget *widget)
-    {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void click(QWidget *widget) { wordrows::click(widget); }
+    static void settle() { wordrows::settle(); }
 
     static int storedLevel() { return modMain::GetUserLevel(modMain::gUserName, true); }
 
-    static Digits tags(const frmLevel12::Row &row)
-    {
-        Digits digits;
-        for (const words::PictureCell *cell : row) {
-            if (!cell->Tag().isEmpty())
-                digits.push_back(cell->Tag().toInt());
-        }
-        return digits;
-    }
-
+    static Digits tags(const frmLevel12::Row &row) { return wordrows::tags(row); }
     static Digits pictures(const frmLevel12::Row &row)
     {
-        Digits digits;
-        for (const words::PictureCell *cell : row) {
-            if (!cell->pixmap().isNull())
-                digits.push_back(WordLevel::digitShown(cell->pixmap()));
-        }
-        return digits;
+        return wordrows::pictures(row, WordLevel::digitShown);
     }
 
     Digits asked(int question) const { return numberAt(window->questionPosition(question)); }

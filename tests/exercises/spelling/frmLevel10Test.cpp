@@ -19,6 +19,7 @@
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TitleBarClose.h"
 #include "tests/support/WordLevel.h"
+#include "tests/support/WordRowProbe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -81,33 +82,15 @@ protected:
         return *window;
     }
 
-    static void click(QWidget *widget)
-    {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void click(QWidget *widget) { wordrows::click(widget); }
+    static void settle() { wordrows::settle(); }
 
     static int storedLevel() { return modMain::GetUserLevel(modMain::gUserName, true); }
 
-    static Keys tags(const frmLevel10::Row &row)
-    {
-        Keys keys;
-        for (const words::PictureCell *cell : row) {
-            if (!cell->Tag().isEmpty())
-                keys.push_back(cell->Tag().toInt());
-        }
-        return keys;
-    }
-
+    static Keys tags(const frmLevel10::Row &row) { return wordrows::tags(row); }
     static Keys pictures(const frmLevel10::Row &row)
     {
-        Keys keys;
-        for (const words::PictureCell *cell : row) {
-            if (!cell->pixmap().isNull())
-                keys.push_back(WordLevel::keyShown(cell->pixmap()));
-        }
-        return keys;
+        return wordrows::pictures(row, WordLevel::keyShown);
     }
 
     // The spelling of the word asked in question q (1..10).
