@@ -19,6 +19,9 @@ void makeCourseMedium(const MediaJob &job, const QString &file)
     case MediaKind::LetterPicture:
         pictures::writeLetterPicture(job.text, file, job.size);
         return;
+    case MediaKind::DigitPicture:
+        pictures::writeDigitPicture(job.text, file, job.size);
+        return;
     case MediaKind::StrokeAnimation:
         pictures::writeStrokeAnimation(job.text, file, job.size);
         return;

@@ -3,6 +3,7 @@
 #include "course/coursegen/CourseTables.h"
 #include "course/coursegen/ExamplePlacement.h"
 #include "course/coursegen/LevelForms.h"
+#include "course/coursegen/NumberRange.h"
 #include "platform/text/KeyText.h"
 #include "platform/text/SyllableChart.h"
 
@@ -23,6 +24,11 @@ constexpr QSize TracingSize{112, 112};       // Picture1 1680 x 1680
 constexpr QSize ClickSize{55, 39};           // AnimClick 825 x 585
 constexpr QSize SmallClickSize{29, 25};      // aniClick2 435 x 375
 constexpr QSize InstructionSize{321, 17};    // Instruction2 4815 x 255
+// The digit keypad stretches a digit's picture to 25 x 33 (ImgLetter 375 x
+// 495) and a row of numbers to 25 x 25 (375 x 375). Drawn at twice the size
+// between the two in proportion, so both shrink it and neither stretches
+// the numeral by more than a seventh.
+constexpr QSize DigitPictureSize{50, 58};
 constexpr int TracingVariants = 6;
 constexpr int ChantMilliseconds = 6000;
 constexpr int ApplauseMilliseconds = 3000;
@@ -184,6 +190,47 @@ void addSpelling(LevelContent &content, const CourseTables &tables)
     }
 }
 
+QString numberSound(int number)
+{
+    return QStringLiteral("\\numbers\\%1.mp3").arg(number, 3, 10, QChar(u'0'));
+}
+
+QString digitPicture(int digit)
+{
+    return QStringLiteral("\\numbers\\digit%1.png").arg(digit);
+}
+
+// One picture per digit serves every level of numbers; every number is
+// recorded once, 0 for the keypad's zero key.
+void addNumberMedia(QList<MediaJob> &media, const CourseTables &tables)
+{
+    for (int digit = 0; digit <= 9; ++digit)
+        media.append(
+            {MediaKind::DigitPicture, digitPicture(digit), numeralOf(digit), 0, DigitPictureSize});
+    for (const CourseNumber &number : tables.numbers)
+        media.append({MediaKind::Speech, numberSound(number.value), number.say});
+}
+
+// The digit keypad, whose key numbers are the digits themselves, each key
+// speaking its digit; then the numbers of the range. The window asks for a
+// number's recording by its position in the range and for its digits by the
+// number itself, so Words is keyed by position and WordLetter by number.
+void addNumbers(LevelContent &content, const NumberRange &range)
+{
+    for (int digit = 0; digit <= 9; ++digit) {
+        const QString code = QString::number(digit);
+        content.keys.append(
+            {digit, code, text::toUnicode(code), digitPicture(digit), numberSound(digit)});
+    }
+    for (int position = 1; position <= range.count; ++position) {
+        const int number = range.numberAt(position);
+        content.words.append({position, numberSound(number)});
+        for (const QChar digit : QString::number(number))
+            content.wordLetters.append(
+                {number, digit.digitValue(), int(content.wordLetters.size()) + 1});
+    }
+}
+
 schema::LetterRow letterRow(const CourseItem &item, int id)
 {
     const ItemPaths paths(item);
@@ -268,14 +315,18 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
     addFixedMedia(plan.media);
     bool chart = false;
     bool spelling = false;
+    bool numbers = false;
     for (const LevelEntry &level : tables.levels) {
         chart = chart || isSyllableChart(level.level);
         spelling = spelling || isSpelling(level.level);
+        numbers = numbers || isNumbers(level.level);
     }
     if (chart)
         addSyllableMedia(plan.media, tables);
     if (spelling)
         addWordMedia(plan.media, tables);
+    if (numbers)
+        addNumberMedia(plan.media, tables);
     checkUniquePaths(plan.media);
 
     for (const LevelEntry &entry : tables.levels) {
@@ -286,6 +337,8 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
             content.maxLetter = text::syllables::LastConsonant;
         if (isSpelling(entry.level))
             addSpelling(content, tables);
+        if (isNumbers(entry.level))
+            addNumbers(content, NumberRange::of(*levels::row(entry.level)));
         if (entry.table) {
             const QList<CourseItem> &items = tables.items(*entry.table);
             for (int index : entry.items)

@@ -199,6 +199,14 @@ LevelEntry levelOf(const CourseTables &tables, const TsvFile &file, const TsvRow
                              .arg(entry.items.size())
                              .arg(wanted, range.why));
     }
+    if (range.questions > 0 && (entry.passMark < 1 || entry.passMark > range.questions)) {
+        throw TableError(file.name(), row.line,
+                         QStringLiteral("pass_mark: %1 is outside 1 to %2, the questions of "
+                                        "level %3's test")
+                             .arg(entry.passMark)
+                             .arg(range.questions)
+                             .arg(entry.level));
+    }
     return entry;
 }
 
@@ -239,6 +247,7 @@ CourseTables CourseTables::load(const QString &folder)
     tables.numerals = loadItems(folder, shapes().at(3));
     tables.levels = loadLevels(folder, tables);
     tables.words = loadWords(folder, tables.consonants);
+    tables.numbers = loadNumbers(folder);
     return tables;
 }
 

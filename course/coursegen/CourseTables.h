@@ -2,6 +2,7 @@
 
 #include "course/coursegen/CourseItem.h"
 #include "course/coursegen/LevelEntry.h"
+#include "course/coursegen/NumberTable.h"
 #include "course/coursegen/WordTable.h"
 
 #include <QList>
@@ -20,8 +21,9 @@ struct CourseTables
     QList<CourseItem> vowels;
     QList<CourseItem> vowelSigns;
     QList<CourseItem> numerals;
-    QList<LevelEntry> levels; // level 1 first, every level once
-    QList<CourseWord> words;  // the spelling words, id 1 first
+    QList<LevelEntry> levels;    // level 1 first, every level once
+    QList<CourseWord> words;     // the spelling words, id 1 first
+    QList<CourseNumber> numbers; // 0 to 100, indexed by the number
 
     static CourseTables load(const QString &folder);
 

@@ -20,6 +20,9 @@ LevelCapacity LevelCapacity::of(int level)
                 QStringLiteral("its lesson shows up to the 34 letters of its keyboard, and a "
                                "level without letters ends the program")};
     }
+    // Every test of the numbers course asks ten numbers.
+    if (isNumbers(level))
+        return {0, 0, QStringLiteral("its numbers do not come from the letter tables"), 10};
     if (level == 12)
         return {12, 12, QStringLiteral("its listening test shows 12 signs")};
     return {0, 0, QStringLiteral("its content does not come from the letter tables")};

@@ -12,6 +12,10 @@ struct LevelCapacity
     int lowest = 0;
     int highest = 0;
     QString why;
+    // The questions of its test, which its pass mark must lie within (a pass
+    // mark of 0 would pass a child who answers nothing); 0 where the pass
+    // mark is not checked here.
+    int questions = 0;
 
     static LevelCapacity of(int level);
 };

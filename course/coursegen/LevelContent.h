@@ -10,18 +10,20 @@
 
 namespace coursegen {
 
-// One key of the letter keyboard (a KeyboardCharSet row): its number is its
-// place on the keyboard, 1 first.
+// One key of an on-screen keyboard (a KeyboardCharSet row): its number is its
+// place on the keyboard, 1 first on the letter keyboard, 0 first on the
+// digit keypad.
 struct KeyRow
 {
     int keyboardId = 0;
-    QString code;      // the key text, "k"
-    QString character; // the letter, "ક"
+    QString code;      // the key text, "k" or "7"
+    QString character; // the letter or numeral, "ક" or "૭"
     QString picture;   // stored paths
     QString sound;
 };
 
-// A spelling word (a Words row) and one letter of it (a WordLetter row).
+// A spelling word or a number (a Words row) and one letter or digit of it (a
+// WordLetter row).
 struct WordRow
 {
     int wordId = 0;
@@ -43,8 +45,9 @@ struct LevelContent
     int passMark = 0;
     // The syllable chart's Configuration row: the last consonant it shows.
     std::optional<int> maxLetter;
-    // The spelling exercise's keyboard and words; WordLetter rows in the
-    // order they are written, which is the order they are read back.
+    // The key set and the words (or numbers) of the keyboard exercises;
+    // WordLetter rows in the order they are written, which is the order they
+    // are read back.
     QList<KeyRow> keys;
     QList<WordRow> words;
     QList<WordLetterRow> wordLetters;

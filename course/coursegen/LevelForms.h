@@ -26,4 +26,10 @@ inline bool isSpelling(int level)
     return runsForm(level, "frmLevel10");
 }
 
+// The numbers course reads the digit key set and the numbers of its range.
+inline bool isNumbers(int level)
+{
+    return runsForm(level, "frmLevel12");
+}
+
 } // namespace coursegen

@@ -9,6 +9,7 @@ int MediaJob::version(MediaKind kind)
 {
     switch (kind) {
     case MediaKind::LetterPicture:
+    case MediaKind::DigitPicture:
     case MediaKind::StrokeAnimation:
     case MediaKind::TracingPicture:
     case MediaKind::ExampleAnimation:
@@ -37,6 +38,8 @@ QString MediaJob::kindName(MediaKind kind)
     switch (kind) {
     case MediaKind::LetterPicture:
         return QStringLiteral("letter-picture");
+    case MediaKind::DigitPicture:
+        return QStringLiteral("digit-picture");
     case MediaKind::StrokeAnimation:
         return QStringLiteral("stroke-animation");
     case MediaKind::TracingPicture:

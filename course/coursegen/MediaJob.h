@@ -12,6 +12,7 @@ namespace coursegen {
 enum class MediaKind
 {
     LetterPicture,    // text, size
+    DigitPicture,     // text = one numeral, size; for keys and cells
     StrokeAnimation,  // text, size
     TracingPicture,   // text, number = variant 1..6, size
     ExampleAnimation, // text = emoji, number = count, size

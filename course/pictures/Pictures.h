@@ -33,6 +33,11 @@ void writeTracingPicture(const QString &text, int variant, const QString &pngPat
 // `count` copies of the emoji (1 for words, N for numerals), gently bobbing, looping.
 void writeExampleAnimation(const QString &emoji, int count, const QString &gifPath, QSize size);
 
+// A Gujarati numeral ૦ to ૯ filling its picture, for a key of the digit keypad and
+// a cell of a row of numbers. The ten share one scale and baseline, so the digits of
+// a number stand in line.
+void writeDigitPicture(const QString &numeral, const QString &pngPath, QSize size);
+
 // The word in Gujarati with a colour sweep passing over it, looping.
 void writeWordStrip(const QString &word, const QString &gifPath, QSize size);
 

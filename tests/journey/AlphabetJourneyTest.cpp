@@ -1,4 +1,7 @@
 #include "exercises/keyboard/RegisterWindows.h"
+#include "exercises/keyboard/keyboards/frmKeyboard.h"
+#include "exercises/keyboard/spelling/frmLevel10.h"
+#include "exercises/keyboard/words/PictureCell.h"
 #include "exercises/letters/RegisterWindows.h"
 #include "exercises/letters/listening/ListeningForms.h"
 #include "exercises/letters/listening/frmListening.h"
@@ -7,6 +10,9 @@
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/core/Paths.h"
+#include "platform/db/Database.h"
+#include "platform/db/Statement.h"
+#include "platform/forms/Forms.h"
 #include "resources/StringTable.h"
 #include "shell/levels/ExerciseWindows.h"
 #include "shell/mainwindow/frmMain.h"
@@ -20,11 +26,13 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMenu>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -268,6 +276,77 @@ TEST_F(AlphabetJourney, ALearnerAtLevel9PassesTheListeningTestFromTheMenu)
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(form.ssPnlInfo->isVisible());
     EXPECT_TRUE(form.mnuFileExercise3->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// The key numbers of a word, as the level database spells it.
+std::vector<int> spellingOf(int wordId)
+{
+    const auto database = db::Database::openExisting(modMain::gLevelDbPath);
+    db::Statement letters(*database,
+                          QStringLiteral("select KeyboardId from WordLetter where WordID = %1 "
+                                         "order by Id")
+                              .arg(wordId));
+    std::vector<int> keys;
+    while (letters.step())
+        keys.push_back(letters.value(0).toLong());
+    return keys;
+}
+
+TEST_F(AlphabetJourney, ALearnerAtLevel10SpellsTenWordsOnTheKeyboardAndReachesLevel11)
+{
+    ASSERT_EQ(modMain::AdvanceUserLevel(modMain::gUserName, 10), -1);
+    form.EnableDisableMenus(true);
+    ASSERT_TRUE(form.mnuFileExercise3->isEnabled());
+    ASSERT_FALSE(form.mnuFileExercise4->isEnabled());
+
+    form.mnuFileExercise3->trigger();
+    QPointer<frmLevel10> spelling = forms::Forms::find<frmLevel10>(QStringLiteral("frmLevel10"));
+    ASSERT_NE(spelling.data(), nullptr);
+    EXPECT_TRUE(spelling->isVisible());
+    EXPECT_FALSE(form.isVisible());
+
+    // The study page: twenty words of the course, each row spelled as stored.
+    for (std::size_t row = 0; row < 20; ++row) {
+        const std::vector<int> keys = spellingOf(spelling->studyWordIds().at(row));
+        ASSERT_GE(keys.size(), 2u);
+        for (std::size_t cell = 0; cell < keys.size(); ++cell) {
+            EXPECT_EQ(spelling->picWord[row][cell]->Tag(), QString::number(keys[cell]));
+            EXPECT_FALSE(spelling->picWord[row][cell]->pixmap().isNull());
+        }
+    }
+
+    QTest::mouseClick(spelling->cmdStartTest, Qt::LeftButton);
+    frmKeyboard *keyboard = spelling->keyboard();
+    ASSERT_NE(keyboard, nullptr);
+    EXPECT_TRUE(keyboard->isVisible());
+    keyboard->setHighlightPause(0);
+
+    MessageBoxScript boxes;
+    boxes.expectExactly(QStringLiteral("You got 10 out of 10"), 64, Ok);
+    for (int question = 1; question <= 10; ++question) {
+        const int position = spelling->testPicks().at(std::size_t(question - 1));
+        for (int key : spellingOf(spelling->studyWordIds().at(std::size_t(position - 1))))
+            QTest::mouseClick(keyboard->ImgLetter.at(std::size_t(key - 1)), Qt::LeftButton);
+        QTest::mouseClick(question < 10 ? spelling->cmdNextWord : spelling->cmdMarkTest,
+                          Qt::LeftButton);
+    }
+    EXPECT_EQ(boxes.shown().size(), 1);
+    EXPECT_EQ(stored(), 11);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(spelling->keyboard(), nullptr);
+    for (int mark = 0; mark < 10; ++mark)
+        EXPECT_TRUE(spelling->imgMarked.at(std::size_t(mark))->isVisible());
+
+    QTest::mouseClick(spelling->cmdExit, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(spelling.isNull());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.ssPnlInfo->isVisible());
+    EXPECT_TRUE(form.mnuFileExercise4->isEnabled());
 }
 
 } // namespace

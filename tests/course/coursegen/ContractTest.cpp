@@ -407,6 +407,91 @@ TEST_F(ContractTest, SpellingLevelHasItsKeyboardAndEveryWordInSpellingOrder)
     }
 }
 
+// The numbers window reads the digit keypad's keys in KeyboardID order and
+// looks their pictures up by the digit; it asks for a number's recording by
+// its place in the level's range and for its digits by the number itself, in
+// Id order.
+TEST_F(ContractTest, NumbersLevelsHaveTheDigitKeysAndEveryNumberOfTheirRange)
+{
+    struct Range
+    {
+        int level, first, count;
+    };
+    const Range ranges[] = {{15, 1, 20},  {16, 21, 20}, {17, 41, 20},
+                            {18, 61, 20}, {19, 81, 20}, {20, 1, 100}};
+    QHash<int, QHash<int, QString>> soundOfPlace; // level -> place -> stored path
+    QSet<QString> recordings;
+    for (const Range &range : ranges) {
+        SCOPED_TRACE(range.level);
+        db::Connection connection;
+        connection.setCursorLocation(3);
+        connection.Open(connectionString(levelPath(range.level)), {}, {}, -1);
+        db::Recordset keys;
+        keys.Open(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"), connection,
+                  3, 3, -1);
+        ASSERT_EQ(keys.RecordCount(), 10);
+        int digit = 0;
+        forEachRow(keys, [&] {
+            EXPECT_EQ(keys.Field(QStringLiteral("KeyboardID")).toInteger(), digit);
+            EXPECT_EQ(keys.Field(QStringLiteral("KeyboardCharacter")).toString().toStdString(),
+                      QString(QChar(0x0AE6 + digit)).toStdString());
+            const QString picture = keys.Field(QStringLiteral("LetterPicture")).toString();
+            EXPECT_FALSE(QImage(platform::ProgramPath(picture)).isNull()) << picture.toStdString();
+            recordings.insert(keys.Field(QStringLiteral("LetterSound")).toString());
+            ++digit;
+        });
+
+        db::Recordset words;
+        words.Open(QStringLiteral("select * from Words Order by WordID"), connection, 3, 3, -1);
+        ASSERT_EQ(words.RecordCount(), range.count);
+        forEachRow(words, [&] {
+            const int place = int(soundOfPlace[range.level].size()) + 1;
+            EXPECT_EQ(words.Field(QStringLiteral("WordID")).toInteger(), place);
+            const QString sound = words.Field(QStringLiteral("WordSoundFile")).toString();
+            EXPECT_TRUE(sound.startsWith(u'\\')) << sound.toStdString();
+            soundOfPlace[range.level].insert(place, sound);
+            recordings.insert(sound);
+        });
+
+        int digits = 0;
+        for (int number = range.first; number < range.first + range.count; ++number) {
+            db::Recordset letters;
+            letters.Open(
+                QStringLiteral("select KeyboardId from WordLetter WHERE WordID=%1 ORDER BY Id")
+                    .arg(number),
+                connection, 3, 3, -1);
+            QString spelt;
+            forEachRow(letters, [&] {
+                spelt += QString::number(letters.Field(QStringLiteral("KeyboardId")).toInteger());
+            });
+            EXPECT_EQ(spelt.toStdString(), QString::number(number).toStdString());
+            digits += int(spelt.size());
+        }
+        // Nothing beside the range's numbers.
+        db::Recordset all;
+        all.Open(QStringLiteral("select * from WordLetter"), connection, 3, 3, -1);
+        EXPECT_EQ(all.RecordCount(), digits);
+    }
+    // A place of a range sounds as its number does at level 20 (level 17's
+    // first is 41).
+    for (const Range &range : ranges) {
+        for (int place = 1; place <= range.count; ++place)
+            EXPECT_EQ(soundOfPlace[range.level].value(place).toStdString(),
+                      soundOfPlace[20].value(range.first + place - 1).toStdString())
+                << range.level << " " << place;
+    }
+    EXPECT_EQ(recordings.size(), 101);
+
+    QStringList files;
+    for (const QString &path : recordings)
+        files << platform::ProgramPath(path);
+    const QHash<QString, double> seconds = decodedSeconds(files);
+    for (const QString &file : files) {
+        EXPECT_GT(seconds.value(file, -1), 0.2) << file.toStdString();
+        EXPECT_LT(seconds.value(file, -1), 5.0) << file.toStdString();
+    }
+}
+
 TEST_F(ContractTest, PicturesLoadAndAnimationsMove)
 {
     QSet<QString> all = storedPathsOfLetters();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <utility>
 
 using coursegen::CoursePlan;
@@ -208,7 +209,7 @@ TEST(PlanTest, SpellingLevelHasTheKeyboardInChartOrderAndTheWordsInKeyNumbers)
     for (const MediaJob &job : plan().media)
         media.insert(job.storedPath, job);
     for (const auto &level : plan().levels) {
-        if (level.level == 10)
+        if (level.level == 10 || (level.level >= 15 && level.level <= 20))
             continue;
         EXPECT_TRUE(level.keys.isEmpty() && level.words.isEmpty() && level.wordLetters.isEmpty())
             << level.level;
@@ -245,6 +246,60 @@ TEST(PlanTest, SpellingLevelHasTheKeyboardInChartOrderAndTheWordsInKeyNumbers)
     }
     for (const coursegen::CourseWord &word : tables().words)
         EXPECT_EQ(s(spelt.value(word.id)), s(word.text));
+}
+
+// The digits of each WordLetter number, read back in Id order, as text.
+QHash<int, QString> digitsByNumber(const coursegen::LevelContent &level)
+{
+    QHash<int, QString> digits;
+    int lastId = 0;
+    for (const coursegen::WordLetterRow &row : level.wordLetters) {
+        EXPECT_GT(row.id, lastId) << "level " << level.level;
+        lastId = row.id;
+        digits[row.wordId] += QString::number(row.keyboardId);
+    }
+    return digits;
+}
+
+// The numbers window asks for a number's recording by its place in the range
+// and for its digits by the number itself (level 17: place 1 is 41).
+TEST(PlanTest, NumbersLevelsKeyRecordingsByPlaceAndDigitsByTheNumber)
+{
+    QHash<QString, MediaJob> media;
+    for (const MediaJob &job : plan().media)
+        media.insert(job.storedPath, job);
+    const auto spoken = [&](const QString &path) { return s(media.value(path).text); };
+
+    // Each key speaks its digit; the contract test reads the rest of the keys.
+    const coursegen::LevelContent &first = plan().levels.at(14);
+    ASSERT_EQ(first.keys.size(), 10);
+    EXPECT_EQ(spoken(first.keys.at(0).sound), s(tables().numbers.at(0).say));
+    EXPECT_EQ(media.value(first.keys.at(5).picture).kind, MediaKind::DigitPicture);
+
+    const coursegen::LevelContent &forties = plan().levels.at(16);
+    EXPECT_TRUE(forties.letters.isEmpty());
+    ASSERT_EQ(forties.words.size(), 20);
+    for (int place = 1; place <= 20; ++place) {
+        EXPECT_EQ(forties.words.at(place - 1).wordId, place);
+        EXPECT_EQ(spoken(forties.words.at(place - 1).soundFile),
+                  s(tables().numbers.at(40 + place).say));
+    }
+    EXPECT_EQ(spoken(forties.words.first().soundFile), "એકતાલીસ");
+    const QHash<int, QString> fortiesDigits = digitsByNumber(forties);
+    EXPECT_EQ(fortiesDigits.size(), 20);
+    for (int number = 41; number <= 60; ++number)
+        EXPECT_EQ(s(fortiesDigits.value(number)), s(QString::number(number)));
+
+    // The whole course at level 20: place and number are one.
+    const coursegen::LevelContent &all = plan().levels.at(19);
+    ASSERT_EQ(all.words.size(), 100);
+    EXPECT_EQ(spoken(all.words.at(24).soundFile), "પચ્ચીસ");
+    EXPECT_EQ(spoken(all.words.at(99).soundFile), s(tables().numbers.at(100).say));
+    const QHash<int, QString> allDigits = digitsByNumber(all);
+    EXPECT_EQ(allDigits.size(), 100);
+    for (int number = 1; number <= 100; ++number)
+        EXPECT_EQ(s(allDigits.value(number)), s(QString::number(number)));
+    EXPECT_EQ(all.wordLetters.size(), 9 + 90 * 2 + 3);
 }
 
 TEST(PlanTest, KeyboardFollowsTheChartsOrderNotTheTables)

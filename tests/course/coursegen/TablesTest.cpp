@@ -126,6 +126,62 @@ TEST_F(TablesTest, WordIdsRunOneToSixtyAndNoWordComesTwice)
         << s(loadError());
 }
 
+// Every number the course speaks, from the keypad's zero to 100, in order and
+// written as it is shown; no two alike to the ear.
+TEST_F(TablesTest, NumbersRunZeroToAHundredEachWrittenAsItIsAndSpokenOnce)
+{
+    const CourseTables tables = CourseTables::load(folder());
+    ASSERT_EQ(tables.numbers.size(), 101);
+    EXPECT_EQ(s(tables.numbers.at(25).numeral), "૨૫");
+    EXPECT_EQ(s(tables.numbers.at(25).say), "પચ્ચીસ");
+    EXPECT_EQ(s(tables.numbers.at(100).numeral), "૧૦૦");
+    EXPECT_EQ(s(tables.numbers.at(0).say), "શૂન્ય");
+
+    const QString numbers = QStringLiteral("numbers.tsv");
+    int line = replaceLine(numbers, QStringLiteral("25\t"), QStringLiteral("25\t૨૬\tપચ્ચીસ"));
+    EXPECT_EQ(
+        s(loadError()),
+        s(QStringLiteral("numbers.tsv:%1: numeral: 25 is written ૨૫, found \"૨૬\"").arg(line)));
+
+    restoreFile(numbers);
+    line = replaceLine(numbers, QStringLiteral("26\t"), QStringLiteral("27\t૨૭\tસત્તાવીસ"));
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("numbers.tsv:%1: number: expected 26, found \"27\"").arg(line)))
+        << s(loadError());
+
+    restoreFile(numbers);
+    const int first = lineOf(numbers, QStringLiteral("25\t"));
+    line = replaceLine(numbers, QStringLiteral("26\t"), QStringLiteral("26\t૨૬\tપચ્ચીસ"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("numbers.tsv:%1: say: \"પચ્ચીસ\" is already on line %2")
+                    .arg(line)
+                    .arg(first)));
+
+    restoreFile(numbers);
+    QStringList rows = lines(numbers);
+    rows.removeLast();
+    write(numbers, rows);
+    EXPECT_EQ(s(loadError()), "numbers.tsv: expected 101 rows (0 to 100), found 100");
+}
+
+// The numbers levels ask ten questions: a pass mark of 0 passes a child who
+// answers nothing, and one above 10 can never be reached.
+TEST_F(TablesTest, NumbersLevelsPassMarkLiesWithinItsTenQuestions)
+{
+    for (const char *mark : {"11", "0"}) {
+        const int line = replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("17\t"),
+                                     QStringLiteral("17\t-\t-\t%1\twhy").arg(QLatin1String(mark)));
+        EXPECT_EQ(s(loadError()),
+                  s(QStringLiteral("levels.tsv:%1: pass_mark: %2 is outside 1 to 10, the "
+                                   "questions of level 17's test")
+                        .arg(line)
+                        .arg(QLatin1String(mark))));
+    }
+    replaceLine(QStringLiteral("levels.tsv"), QStringLiteral("17\t"),
+                QStringLiteral("17\t-\t-\t10\twhy"));
+    EXPECT_EQ(s(loadError()), "");
+}
+
 TEST_F(TablesTest, RowWithAMissingCellNamesFileLineAndCounts)
 {
     const int line =
