@@ -2,7 +2,7 @@
 
 #include "exercises/keyboard/RegisterWindows.h"
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
-#include "exercises/keyboard/spelling/PictureCell.h"
+#include "exercises/keyboard/words/PictureCell.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
@@ -19,6 +19,8 @@
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TitleBarClose.h"
 #include "tests/support/WordLevel.h"
+#include "tests/support/WordRowProbe.h"
+#include "tests/support/WordWindowTest.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -43,16 +45,11 @@ using Keys = std::vector<int>;
 // The main window on the information screen with "Asha" logged in, a
 // level 10 of 34 coloured keys and 60 words, and the spelling window opened
 // from Exercise 3 of the File menu.
-class SpellingWindow : public ::testing::Test
+class SpellingWindow : public WordWindowTest<frmLevel10>
 {
 protected:
     SpellingWindow()
     {
-        modMain::resetForTests();
-        modMain::gDbPath = folder.usersDatabase();
-        modMain::OpenUserDatabase();
-        EXPECT_EQ(modMain::AddUser(QStringLiteral("Asha"), QStringLiteral("secret")), -1);
-        modMain::gUserName = QStringLiteral("Asha");
         exercises::keyboard::registerWindows();
         // The lesson that the menu choice opens first needs letters.
         lesson.write(10, 2);
@@ -60,54 +57,16 @@ protected:
         main.Load();
     }
 
-    ~SpellingWindow() override
-    {
-        delete window.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        levels::clearWindows();
-        modMain::resetForTests();
-    }
-
     // Exercise 3 of the File menu, with the learner stored at that level.
     frmLevel10 &open(int stored)
     {
-        EXPECT_EQ(modMain::AdvanceUserLevel(modMain::gUserName, stored), -1);
-        modMain::SetLevel(-1);
-        main.EnableDisableMenus(true);
-        main.Show();
-        main.mnuFileExercise3->trigger();
-        window = forms::Forms::find<frmLevel10>(QStringLiteral("frmLevel10"));
-        EXPECT_NE(window.data(), nullptr);
-        return *window;
+        return openFrom(main.mnuFileExercise3, stored, QStringLiteral("frmLevel10"));
     }
 
-    static void click(QWidget *widget)
-    {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    static int storedLevel() { return modMain::GetUserLevel(modMain::gUserName, true); }
-
-    static Keys tags(const frmLevel10::Row &row)
-    {
-        Keys keys;
-        for (const spelling::PictureCell *cell : row) {
-            if (!cell->Tag().isEmpty())
-                keys.push_back(cell->Tag().toInt());
-        }
-        return keys;
-    }
-
+    static Keys tags(const frmLevel10::Row &row) { return wordrows::tags(row); }
     static Keys pictures(const frmLevel10::Row &row)
     {
-        Keys keys;
-        for (const spelling::PictureCell *cell : row) {
-            if (!cell->pixmap().isNull())
-                keys.push_back(WordLevel::keyShown(cell->pixmap()));
-        }
-        return keys;
+        return wordrows::pictures(row, WordLevel::keyShown);
     }
 
     // The spelling of the word asked in question q (1..10).
@@ -157,13 +116,8 @@ protected:
         };
     }
 
-    ScreenSizeDouble screen{1024, 768};
-    TempProgramFolder folder;
-    std::unique_ptr<FakeSoundBackend::Installation> sounds = FakeSoundBackend::install();
     LessonLevel lesson{folder, [](const QString &) {}};
     WordLevel words{folder, 10};
-    frmMain main;
-    QPointer<frmLevel10> window;
 };
 
 TEST_F(SpellingWindow, TheStudyPageShowsTwentyDifferentWordsEachWithItsRecording)
@@ -272,7 +226,7 @@ TEST_F(SpellingWindow, TheTestAsksTenStudyWordsAndEachAnswerNeedsTwoLetters)
     EXPECT_EQ(form.currentQuestion(), 2);
     EXPECT_EQ(tags(form.picWord[0]), first);
     EXPECT_EQ(pictures(form.picWord[0]), first);
-    for (const spelling::PictureCell *key : form.picKey) {
+    for (const words::PictureCell *key : form.picKey) {
         EXPECT_EQ(key->Tag(), "");
         EXPECT_TRUE(key->pixmap().isNull());
     }
