@@ -8,6 +8,8 @@ OSTRANA_PACKAGES=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libsqlite3-dev libsodium-dev libgif-dev
     libespeak-ng-dev espeak-ng-data libmp3lame-dev
+    # the voice on the command line, to hear and check the tables' say texts
+    espeak-ng
     fonts-noto-core fonts-noto-color-emoji fonts-liberation2
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     pulseaudio

@@ -20,6 +20,7 @@ struct Example
 {
     QString word;
     QString emoji;
+    QString say; // what the voice reads: the word, or how it is really spoken
 };
 
 // One thing the learner meets in a lesson: a consonant, vowel, vowel sign or

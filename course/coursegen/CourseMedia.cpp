@@ -37,6 +37,9 @@ void makeCourseMedium(const MediaJob &job, const QString &file)
     case MediaKind::Speech:
         sounds::writeMp3(sounds::speak(job.text), file);
         return;
+    case MediaKind::LetterSpeech:
+        sounds::writeMp3(sounds::speakHeld(job.text, job.number / 1000.0), file);
+        return;
     case MediaKind::SyllableSpeech:
         sounds::writeMp3(sounds::speak(job.text), file, SyllableKbitPerSecond);
         return;

@@ -32,6 +32,10 @@ constexpr QSize DigitPictureSize{50, 58};
 constexpr int TracingVariants = 6;
 constexpr int ChantMilliseconds = 6000;
 constexpr int ApplauseMilliseconds = 3000;
+// A letter's name (or a digit's) is held this long at least, so that a child
+// hears it out; the test asks for half a second of voice, the rest is room
+// for the encoder's rounding.
+constexpr int LetterVoiceMilliseconds = 650;
 
 QString itemFolder(ItemTable table)
 {
@@ -79,12 +83,12 @@ void addItemMedia(QList<MediaJob> &media, const CourseItem &item)
     const ItemPaths paths(item);
     media.append({MediaKind::LetterPicture, paths.picture, item.text, 0, LetterPictureSize});
     media.append({MediaKind::StrokeAnimation, paths.stroke, item.text, 0, StrokeSize});
-    media.append({MediaKind::Speech, paths.sound, item.say});
+    media.append({MediaKind::LetterSpeech, paths.sound, item.say, LetterVoiceMilliseconds});
     for (int e = 0; e < 2; ++e) {
         const Example &example = item.examples.at(e);
         media.append({MediaKind::ExampleAnimation, paths.exampleAnimation[e], example.emoji,
                       item.count, placement::exampleSize(item.count)});
-        media.append({MediaKind::Speech, paths.exampleSound[e], example.word});
+        media.append({MediaKind::Speech, paths.exampleSound[e], example.say});
         media.append({MediaKind::WordStrip, paths.exampleWord[e], example.word, 0, WordStripSize});
     }
     for (int v = 0; v < TracingVariants; ++v)
@@ -157,11 +161,11 @@ QString wordSound(const CourseWord &word)
     return QStringLiteral("\\words\\%1.mp3").arg(word.id, 2, 10, QChar(u'0'));
 }
 
-// Each recording speaks the word as it is written.
+// Each recording speaks the word as its say cell gives it.
 void addWordMedia(QList<MediaJob> &media, const CourseTables &tables)
 {
     for (const CourseWord &word : tables.words)
-        media.append({MediaKind::Speech, wordSound(word), word.text});
+        media.append({MediaKind::Speech, wordSound(word), word.say});
 }
 
 // The letter keyboard in the chart's consonant order, each key showing the
@@ -207,8 +211,14 @@ void addNumberMedia(QList<MediaJob> &media, const CourseTables &tables)
     for (int digit = 0; digit <= 9; ++digit)
         media.append(
             {MediaKind::DigitPicture, digitPicture(digit), numeralOf(digit), 0, DigitPictureSize});
-    for (const CourseNumber &number : tables.numbers)
-        media.append({MediaKind::Speech, numberSound(number.value), number.say});
+    // The digits 0 to 9 are also the keypad's keys: held like a letter's name.
+    for (const CourseNumber &number : tables.numbers) {
+        if (number.value <= 9)
+            media.append({MediaKind::LetterSpeech, numberSound(number.value), number.say,
+                          LetterVoiceMilliseconds});
+        else
+            media.append({MediaKind::Speech, numberSound(number.value), number.say});
+    }
 }
 
 // The digit keypad, whose key numbers are the digits themselves, each key

@@ -1,6 +1,7 @@
 #include "course/coursegen/CourseTables.h"
 
 #include "course/coursegen/LevelCapacity.h"
+#include "course/coursegen/SayText.h"
 #include "course/coursegen/TableError.h"
 #include "course/coursegen/TsvFile.h"
 #include "platform/text/KeyText.h"
@@ -21,8 +22,9 @@ struct TableShape
 
 const QList<TableShape> &shapes()
 {
-    static const QStringList examples{QStringLiteral("word_a"), QStringLiteral("emoji_a"),
-                                      QStringLiteral("word_b"), QStringLiteral("emoji_b")};
+    static const QStringList examples{QStringLiteral("word_a"),  QStringLiteral("say_a"),
+                                      QStringLiteral("emoji_a"), QStringLiteral("word_b"),
+                                      QStringLiteral("say_b"),   QStringLiteral("emoji_b")};
     static const QList<TableShape> list{
         {ItemTable::Consonants,
          QStringList{QStringLiteral("key"), QStringLiteral("letter"), QStringLiteral("name"),
@@ -80,9 +82,14 @@ CourseItem itemOf(const TableShape &shape, const TsvFile &file, const TsvRow &ro
     item.index = index;
     item.key = row.cells.first();
     item.name = cell("name");
-    item.say = cell("say");
-    item.examples = {Example{cell("word_a"), cell("emoji_a")},
-                     Example{cell("word_b"), cell("emoji_b")}};
+    item.say = spokenText(file, row, QStringLiteral("say"));
+    for (int e = 0; e < 2; ++e) {
+        const QString suffix = e == 0 ? QStringLiteral("_a") : QStringLiteral("_b");
+        Example &example = item.examples[std::size_t(e)];
+        example.word = row.cells.at(file.column(QStringLiteral("word") + suffix));
+        example.emoji = row.cells.at(file.column(QStringLiteral("emoji") + suffix));
+        example.say = spokenText(file, row, QStringLiteral("say") + suffix, example.word);
+    }
     switch (shape.table) {
     case ItemTable::Consonants:
         item.text = cell("letter");

@@ -23,6 +23,8 @@ namespace {
 int cost(MediaKind kind)
 {
     switch (kind) {
+    case MediaKind::LetterSpeech:
+        return 4; // the vowel is held at length
     case MediaKind::Speech:
     case MediaKind::SyllableSpeech:
     case MediaKind::Chant:

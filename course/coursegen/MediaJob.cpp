@@ -14,7 +14,6 @@ int MediaJob::version(MediaKind kind)
     case MediaKind::TracingPicture:
     case MediaKind::ExampleAnimation:
     case MediaKind::WordStrip:
-    case MediaKind::Speech:
     case MediaKind::SyllableSpeech:
     case MediaKind::Chant:
     case MediaKind::Applause:
@@ -29,6 +28,10 @@ int MediaJob::version(MediaKind kind)
     case MediaKind::InfoPicture:
     case MediaKind::SpeakerPicture:
         return 1;
+    case MediaKind::LetterSpeech:
+        return 1;
+    case MediaKind::Speech: // reads phonemes between [[ and ]]
+        return 2;
     }
     return 1;
 }
@@ -50,6 +53,8 @@ QString MediaJob::kindName(MediaKind kind)
         return QStringLiteral("word-strip");
     case MediaKind::Speech:
         return QStringLiteral("speech");
+    case MediaKind::LetterSpeech:
+        return QStringLiteral("letter-speech");
     case MediaKind::SyllableSpeech:
         return QStringLiteral("syllable-speech");
     case MediaKind::Chant:
@@ -84,6 +89,7 @@ MediaFamily MediaJob::family(MediaKind kind)
 {
     switch (kind) {
     case MediaKind::Speech:
+    case MediaKind::LetterSpeech:
     case MediaKind::SyllableSpeech:
     case MediaKind::Chant:
     case MediaKind::Applause:

@@ -18,6 +18,7 @@ enum class MediaKind
     ExampleAnimation, // text = emoji, number = count, size
     WordStrip,        // text = word, size
     Speech,           // text = what the voice reads
+    LetterSpeech,     // text = what the voice reads, number = milliseconds of voice at least
     SyllableSpeech,   // text = what the voice reads; a lower bit rate
     Chant,            // number = milliseconds
     Applause,         // number = milliseconds

@@ -1,5 +1,6 @@
 #include "course/coursegen/NumberTable.h"
 
+#include "course/coursegen/SayText.h"
 #include "course/coursegen/TableError.h"
 #include "course/coursegen/TsvFile.h"
 #include "platform/text/KeyText.h"
@@ -31,7 +32,7 @@ QList<CourseNumber> loadNumbers(const QString &folder)
         CourseNumber number;
         number.value = expected;
         number.numeral = row.cells.at(file.column(QStringLiteral("numeral")));
-        number.say = row.cells.at(file.column(QStringLiteral("say")));
+        number.say = spokenText(file, row, QStringLiteral("say"));
         const QString value = row.cells.at(file.column(QStringLiteral("number")));
         if (value != QString::number(expected))
             fail(QStringLiteral("number: expected %1, found \"%2\" (the numbers run 0 to %3 in "

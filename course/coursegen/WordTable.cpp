@@ -1,5 +1,6 @@
 #include "course/coursegen/WordTable.h"
 
+#include "course/coursegen/SayText.h"
 #include "course/coursegen/TableError.h"
 #include "course/coursegen/TsvFile.h"
 
@@ -53,9 +54,9 @@ QList<int> spell(const QString &word, const QList<CourseItem> &consonants, QStri
 
 QList<CourseWord> loadWords(const QString &folder, const QList<CourseItem> &consonants)
 {
-    const TsvFile file =
-        TsvFile::read(QDir(folder).filePath(QStringLiteral("words.tsv")),
-                      {QStringLiteral("id"), QStringLiteral("word"), QStringLiteral("meaning")});
+    const TsvFile file = TsvFile::read(QDir(folder).filePath(QStringLiteral("words.tsv")),
+                                       {QStringLiteral("id"), QStringLiteral("word"),
+                                        QStringLiteral("say"), QStringLiteral("meaning")});
     QList<CourseWord> words;
     QHash<QString, int> lines;
     for (const TsvRow &row : file.rows()) {
@@ -68,6 +69,7 @@ QList<CourseWord> loadWords(const QString &folder, const QList<CourseItem> &cons
                      .arg(WordCount));
         CourseWord word;
         word.text = row.cells.at(file.column(QStringLiteral("word")));
+        word.say = spokenText(file, row, QStringLiteral("say"), word.text);
         word.meaning = row.cells.at(file.column(QStringLiteral("meaning")));
         const QString id = row.cells.at(file.column(QStringLiteral("id")));
         if (id != QString::number(expected))

@@ -13,6 +13,7 @@ struct CourseWord
 {
     int id = 0; // 1..WordCount, its place in words.tsv
     QString text;
+    QString say;        // what the voice reads: the word, or how it is really spoken
     QString meaning;    // for the teacher only
     QList<int> letters; // 0-based indexes into the consonants, spelling order
 };

@@ -1,10 +1,12 @@
 #include "course/sounds/Speak.h"
 
+#include "course/sounds/Hold.h"
 #include "course/sounds/Shaping.h"
 #include "course/sounds/SteadyVoiceData.h"
 
 #include <QFile>
 
+#include <cstdio>
 #include <cstdlib>
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
@@ -79,45 +81,84 @@ int startEngine()
     return sampleRate;
 }
 
-} // namespace
-
-Pcm speak(const QString &text, const QString &voice)
+// Synthesises `text` into `pcm` with the engine's lock held; `trace`, when
+// given, receives the phoneme names of what is spoken.
+void synthesise(const QByteArray &utf8, const QByteArray &voiceName, Pcm &pcm, FILE *trace)
 {
-    const QByteArray utf8 = text.toUtf8();
-    const QByteArray voiceName = voice.toUtf8();
     const auto describe = [&] {
         return " (text \"" + utf8.toStdString() + "\", voice \"" + voiceName.toStdString() + "\")";
     };
     if (voiceName.isEmpty() || voiceName.contains('+'))
         throw std::runtime_error("a voice name without a variant is needed" + describe());
 
+    const std::lock_guard<std::mutex> lock(engineMutex());
+    pcm.sampleRate = startEngine();
+    const QByteArray steady = voiceName + '+' + SteadyVoiceData::Variant;
+    if (espeak_SetVoiceByName(steady.constData()) != EE_OK)
+        throw std::runtime_error("espeak-ng has no voice \"" + voiceName.toStdString() + "\"");
+    // Set after the voice: choosing a voice resets them.
+    espeak_SetParameter(espeakRATE, SpeakingRate, 0);
+    espeak_SetParameter(espeakVOLUME, SynthVolume, 0);
+    // Voices with breath noise draw from the C library's rand().
+    std::srand(1);
+    espeak_SetPhonemeTrace(trace ? espeakPHONEMES_SHOW : 0, trace);
+    const espeak_ERROR result =
+        espeak_Synth(utf8.constData(), std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                     espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &pcm);
+    espeak_SetPhonemeTrace(0, nullptr);
+    if (result != EE_OK)
+        throw std::runtime_error("espeak-ng could not speak" + describe());
+}
+
+} // namespace
+
+Pcm speak(const QString &text, const QString &voice)
+{
+    const QByteArray utf8 = text.toUtf8();
     Pcm pcm;
-    {
-        const std::lock_guard<std::mutex> lock(engineMutex());
-        pcm.sampleRate = startEngine();
-        const QByteArray steady = voiceName + '+' + SteadyVoiceData::Variant;
-        if (espeak_SetVoiceByName(steady.constData()) != EE_OK)
-            throw std::runtime_error("espeak-ng has no voice \"" + voiceName.toStdString() + "\"");
-        // Set after the voice: choosing a voice resets them.
-        espeak_SetParameter(espeakRATE, SpeakingRate, 0);
-        espeak_SetParameter(espeakVOLUME, SynthVolume, 0);
-        // Voices with breath noise draw from the C library's rand().
-        std::srand(1);
-        const espeak_ERROR result = espeak_Synth(utf8.constData(), std::size_t(utf8.size()) + 1, 0,
-                                                 POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &pcm);
-        if (result != EE_OK)
-            throw std::runtime_error("espeak-ng could not speak" + describe());
-    }
+    synthesise(utf8, voice.toUtf8(), pcm, nullptr);
 
     // The silence after the words varies in length with what was spoken
     // before; trimming with fixed margins makes the result depend on the
     // words alone.
     trimSilence(pcm, LeadMargin, TailMargin);
     if (pcm.samples.empty())
-        throw std::runtime_error("espeak-ng produced no sound" + describe());
+        throw std::runtime_error("espeak-ng produced no sound (text \"" + utf8.toStdString() +
+                                 "\")");
     fadeEnds(pcm, FadeIn, FadeOut);
     normalisePeak(pcm, Peak);
     return pcm;
+}
+
+Pcm speakHeld(const QString &text, double voicedSeconds, const QString &voice)
+{
+    Pcm pcm = speak(text, voice);
+    holdVowel(pcm, voicedSeconds);
+    trimSilence(pcm, LeadMargin, TailMargin);
+    fadeEnds(pcm, FadeIn, FadeOut);
+    normalisePeak(pcm, Peak);
+    return pcm;
+}
+
+QString phonemes(const QString &text, const QString &voice)
+{
+    char *buffer = nullptr;
+    std::size_t size = 0;
+    FILE *trace = open_memstream(&buffer, &size);
+    if (!trace)
+        throw std::runtime_error("no memory for espeak-ng's phonemes");
+    Pcm unused;
+    try {
+        synthesise(text.toUtf8(), voice.toUtf8(), unused, trace);
+    } catch (...) {
+        std::fclose(trace);
+        std::free(buffer);
+        throw;
+    }
+    std::fclose(trace);
+    const QString names = QString::fromUtf8(buffer, qsizetype(size)).simplified();
+    std::free(buffer);
+    return names;
 }
 
 } // namespace sounds

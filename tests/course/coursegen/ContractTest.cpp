@@ -3,6 +3,7 @@
 // program's database layer and its connection string, stored paths through
 // ProgramPath, recordings through the multimedia decoder, animations
 // through QMovie.
+#include "course/sounds/Hold.h"
 #include "platform/core/Paths.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/db/Connection.h"
@@ -12,6 +13,7 @@
 
 #include <QAudioBuffer>
 #include <QAudioDecoder>
+#include <QAudioFormat>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -161,6 +163,64 @@ QHash<QString, double> decodedSeconds(const QStringList &files)
     return seconds;
 }
 
+// Seconds of voice in each file as sounds::voicedSeconds measures it, from
+// the decoded samples; -1 for a file that fails. A batch runs at once, as
+// in decodedSeconds().
+QHash<QString, double> decodedVoiceSeconds(const QStringList &files)
+{
+    struct Decoding
+    {
+        QAudioDecoder decoder;
+        sounds::Pcm pcm;
+        bool ended = false;
+        bool failed = false;
+    };
+    constexpr int Batch = 32;
+    QAudioFormat format;
+    format.setSampleFormat(QAudioFormat::Int16);
+    format.setChannelCount(1);
+    format.setSampleRate(22050);
+    QHash<QString, double> seconds;
+    for (int first = 0; first < files.size(); first += Batch) {
+        std::vector<std::unique_ptr<Decoding>> batch;
+        for (int i = first; i < qMin(first + Batch, int(files.size())); ++i) {
+            auto decoding = std::make_unique<Decoding>();
+            Decoding *d = decoding.get();
+            d->decoder.setAudioFormat(format);
+            QObject::connect(&d->decoder, &QAudioDecoder::bufferReady, &d->decoder, [d] {
+                const QAudioBuffer buffer = d->decoder.read();
+                const qint16 *data = buffer.constData<qint16>();
+                d->pcm.sampleRate = buffer.format().sampleRate();
+                const int channels = std::max(1, buffer.format().channelCount());
+                for (qsizetype s = 0; s + channels <= buffer.sampleCount(); s += channels)
+                    d->pcm.samples.push_back(data[s]);
+            });
+            QObject::connect(&d->decoder, &QAudioDecoder::finished, &d->decoder,
+                             [d] { d->ended = true; });
+            QObject::connect(&d->decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error),
+                             &d->decoder,
+                             [d](QAudioDecoder::Error) { d->failed = d->ended = true; });
+            d->decoder.setSource(QUrl::fromLocalFile(files.at(i)));
+            d->decoder.start();
+            batch.push_back(std::move(decoding));
+        }
+        if (!QTest::qWaitFor(
+                [&] {
+                    return std::all_of(batch.cbegin(), batch.cend(),
+                                       [](const auto &d) { return d->ended; });
+                },
+                30000))
+            ADD_FAILURE() << "a decoding ran for more than 30 s";
+        for (std::size_t i = 0; i < batch.size(); ++i) {
+            const Decoding &d = *batch.at(i);
+            seconds.insert(files.at(first + int(i)), d.ended && !d.failed && !d.pcm.samples.empty()
+                                                         ? sounds::voicedSeconds(d.pcm)
+                                                         : -1);
+        }
+    }
+    return seconds;
+}
+
 class ContractTest : public ::testing::Test
 {
 protected:
@@ -282,6 +342,37 @@ TEST_F(ContractTest, RecordingsDecodeAndLastLongEnoughToHear)
         EXPECT_GT(length, 0.2) << path.toStdString();
         // Nothing of the lesson should hold the learner for long.
         EXPECT_LT(length, 15.0) << path.toStdString();
+    }
+}
+
+// A letter's name, sign, numeral or digit key alone is held so that the
+// child hears it out.
+TEST_F(ContractTest, EveryLetterRecordingHasHalfASecondOfVoice)
+{
+    QSet<QString> sounds;
+    for (int level = 1; level <= 25; ++level) {
+        db::Connection connection;
+        connection.Open(connectionString(levelPath(level)));
+        db::Recordset letters;
+        letters.Open(QStringLiteral("select LetterSound from Letters"), connection);
+        forEachRow(letters,
+                   [&] { sounds.insert(letters.Field(QStringLiteral("LetterSound")).toString()); });
+        if (level == 10 || level == 15) {
+            db::Recordset keys;
+            keys.Open(QStringLiteral("select LetterSound from KeyboardCharSet"), connection);
+            forEachRow(
+                keys, [&] { sounds.insert(keys.Field(QStringLiteral("LetterSound")).toString()); });
+        }
+    }
+    // 34 consonants, 12 vowels, 12 signs, 10 numerals and the digits 0 to 9.
+    EXPECT_EQ(sounds.size(), 78);
+    QStringList files;
+    for (const QString &path : sounds)
+        files << platform::ProgramPath(path);
+    const QHash<QString, double> voice = decodedVoiceSeconds(files);
+    for (const QString &file : files) {
+        EXPECT_GE(voice.value(file, -1), 0.5) << file.toStdString();
+        EXPECT_LT(voice.value(file, -1), 1.5) << file.toStdString();
     }
 }
 

@@ -83,7 +83,8 @@ TEST(PlanTest, EveryPathOfALevelIsAPlannedMedium)
                 EXPECT_TRUE(kinds.contains(path)) << path.toStdString();
             EXPECT_EQ(kinds.value(row.LetterPicture.toString()), MediaKind::LetterPicture);
             EXPECT_EQ(kinds.value(row.LetterAnimation.toString()), MediaKind::StrokeAnimation);
-            EXPECT_EQ(kinds.value(row.LetterSound.toString()), MediaKind::Speech);
+            EXPECT_EQ(kinds.value(row.LetterSound.toString()), MediaKind::LetterSpeech);
+            EXPECT_EQ(kinds.value(row.PictureASound.toString()), MediaKind::Speech);
             EXPECT_EQ(kinds.value(row.PictureAWord.toString()), MediaKind::WordStrip);
             EXPECT_EQ(kinds.value(row.PictureBAnimation.toString()), MediaKind::ExampleAnimation);
             EXPECT_EQ(kinds.value(row.PictureLetter6.toString()), MediaKind::TracingPicture);
@@ -224,7 +225,7 @@ TEST(PlanTest, SpellingLevelHasTheKeyboardInChartOrderAndTheWordsInKeyNumbers)
         EXPECT_EQ(s(key.character), s(text::toUnicode(key.code)));
         EXPECT_EQ(media.value(key.picture).kind, MediaKind::LetterPicture) << s(key.picture);
         EXPECT_EQ(s(media.value(key.picture).text), s(key.character));
-        EXPECT_EQ(media.value(key.sound).kind, MediaKind::Speech) << s(key.sound);
+        EXPECT_EQ(media.value(key.sound).kind, MediaKind::LetterSpeech) << s(key.sound);
         characters.insert(key.keyboardId, key.character);
     }
 
@@ -235,7 +236,7 @@ TEST(PlanTest, SpellingLevelHasTheKeyboardInChartOrderAndTheWordsInKeyNumbers)
         EXPECT_EQ(s(word.soundFile),
                   s(QStringLiteral("\\words\\%1.mp3").arg(i + 1, 2, 10, QChar(u'0'))));
         EXPECT_EQ(media.value(word.soundFile).kind, MediaKind::Speech);
-        EXPECT_EQ(s(media.value(word.soundFile).text), s(tables().words.at(i).text));
+        EXPECT_EQ(s(media.value(word.soundFile).text), s(tables().words.at(i).say));
     }
     // Read back in Id order, each word's keys spell it.
     QHash<int, QString> spelt;
@@ -261,6 +262,11 @@ QHash<int, QString> digitsByNumber(const coursegen::LevelContent &level)
     return digits;
 }
 
+QString numberSoundOf(int number)
+{
+    return QStringLiteral("\\numbers\\%1.mp3").arg(number, 3, 10, QChar(u'0'));
+}
+
 // The numbers window asks for a number's recording by its place in the range
 // and for its digits by the number itself (level 17: place 1 is 41).
 TEST(PlanTest, NumbersLevelsKeyRecordingsByPlaceAndDigitsByTheNumber)
@@ -274,6 +280,10 @@ TEST(PlanTest, NumbersLevelsKeyRecordingsByPlaceAndDigitsByTheNumber)
     const coursegen::LevelContent &first = plan().levels.at(14);
     ASSERT_EQ(first.keys.size(), 10);
     EXPECT_EQ(spoken(first.keys.at(0).sound), s(tables().numbers.at(0).say));
+    // The keys are held like a letter's name; the numbers of a level are not.
+    for (const coursegen::KeyRow &key : first.keys)
+        EXPECT_EQ(media.value(key.sound).kind, MediaKind::LetterSpeech) << s(key.sound);
+    EXPECT_EQ(media.value(numberSoundOf(10)).kind, MediaKind::Speech);
     EXPECT_EQ(media.value(first.keys.at(5).picture).kind, MediaKind::DigitPicture);
 
     const coursegen::LevelContent &forties = plan().levels.at(16);
@@ -383,3 +393,19 @@ TEST(PlanTest, InputHashFollowsTheParametersNotThePath)
 }
 
 } // namespace
+
+TEST(PlanTest, ExampleRecordingsSpeakTheSayTextWhileTheStripShowsTheWord)
+{
+    QHash<QString, MediaJob> media;
+    for (const MediaJob &job : plan().media)
+        media.insert(job.storedPath, job);
+    // ળ, the 32nd consonant: કમળ is spoken with a lateral, and written as it is.
+    const MediaJob sound = media.value(QStringLiteral("\\letters\\consonants\\32-a.mp3"));
+    EXPECT_EQ(sound.kind, MediaKind::Speech);
+    EXPECT_EQ(s(sound.text), "[[k@m'Vl.]]");
+    EXPECT_EQ(s(media.value(QStringLiteral("\\letters\\consonants\\32-a-word.gif")).text), "કમળ");
+    const MediaJob name = media.value(QStringLiteral("\\letters\\consonants\\32.mp3"));
+    EXPECT_EQ(name.kind, MediaKind::LetterSpeech);
+    EXPECT_EQ(s(name.text), "[[l.'V]]");
+    EXPECT_GE(name.number, 500);
+}

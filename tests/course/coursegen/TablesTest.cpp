@@ -68,7 +68,7 @@ TEST_F(TablesTest, WordsAreSpeltInConsonantsWithTheConjunctsAsOneLetter)
 
     // Six conjuncts are six letters, however many characters they take.
     replaceLine(QStringLiteral("words.tsv"), QStringLiteral("17\t"),
-                QStringLiteral("17\tક્ષક્ષક્ષક્ષક્ષક્ષ\tx"));
+                QStringLiteral("17\tક્ષક્ષક્ષક્ષક્ષક્ષ\t-\tx"));
     ASSERT_EQ(s(loadError()), "");
     EXPECT_EQ(CourseTables::load(folder()).words.at(16).letters.size(), 6);
 }
@@ -77,24 +77,24 @@ TEST_F(TablesTest, WordWithAnythingButConsonantsOrOfTheWrongLengthIsRefused)
 {
     // The keyboard has no vowel signs, and no virama outside ક્ષ and જ્ઞ.
     int line = replaceLine(QStringLiteral("words.tsv"), QStringLiteral("1\t"),
-                           QStringLiteral("1\tકેળું\tbanana"));
+                           QStringLiteral("1\tકેળું\t-\tbanana"));
     EXPECT_TRUE(loadError().startsWith(
         QStringLiteral("words.tsv:%1: \"કેળું\" has ે (U+0AC7), which is not one of the "
                        "consonants")
             .arg(line)))
         << s(loadError());
     replaceLine(QStringLiteral("words.tsv"), QStringLiteral("1\t"),
-                QStringLiteral("1\tપત્ર\tletter"));
+                QStringLiteral("1\tપત્ર\t-\tletter"));
     EXPECT_TRUE(loadError().contains(QStringLiteral("\"પત્ર\" has ્ (U+0ACD)"))) << s(loadError());
 
-    line =
-        replaceLine(QStringLiteral("words.tsv"), QStringLiteral("1\t"), QStringLiteral("1\tક\tx"));
+    line = replaceLine(QStringLiteral("words.tsv"), QStringLiteral("1\t"),
+                       QStringLiteral("1\tક\t-\tx"));
     EXPECT_EQ(s(loadError()),
               s(QStringLiteral("words.tsv:%1: \"ક\" has 1 letter; a word has 2 to 6 (one per "
                                "picture cell)")
                     .arg(line)));
     replaceLine(QStringLiteral("words.tsv"), QStringLiteral("1\t"),
-                QStringLiteral("1\tરમતગમતઘર\tx"));
+                QStringLiteral("1\tરમતગમતઘર\t-\tx"));
     EXPECT_TRUE(loadError().contains(QStringLiteral("\"રમતગમતઘર\" has 8 letters")))
         << s(loadError());
 }
@@ -103,13 +103,13 @@ TEST_F(TablesTest, WordIdsRunOneToSixtyAndNoWordComesTwice)
 {
     const int first = lineOf(QStringLiteral("words.tsv"), QStringLiteral("1\t"));
     int line = replaceLine(QStringLiteral("words.tsv"), QStringLiteral("2\t"),
-                           QStringLiteral("2\tઘર\thome"));
+                           QStringLiteral("2\tઘર\t-\thome"));
     EXPECT_EQ(s(loadError()),
               s(QStringLiteral("words.tsv:%1: \"ઘર\" is already on line %2").arg(line).arg(first)));
 
     restoreFile(QStringLiteral("words.tsv"));
     line = replaceLine(QStringLiteral("words.tsv"), QStringLiteral("3\t"),
-                       QStringLiteral("4\tરથ\tchariot"));
+                       QStringLiteral("4\tરથ\t-\tchariot"));
     EXPECT_TRUE(loadError().startsWith(
         QStringLiteral("words.tsv:%1: id: expected 3, found \"4\"").arg(line)))
         << s(loadError());
@@ -119,7 +119,7 @@ TEST_F(TablesTest, WordIdsRunOneToSixtyAndNoWordComesTwice)
     words.removeLast();
     write(QStringLiteral("words.tsv"), words);
     EXPECT_EQ(s(loadError()), "words.tsv: expected 60 rows, found 59");
-    words.append({QStringLiteral("60\tઘરઘર\tx"), QStringLiteral("61\tનળનળ\tx")});
+    words.append({QStringLiteral("60\tઘરઘર\t-\tx"), QStringLiteral("61\tનળનળ\t-\tx")});
     write(QStringLiteral("words.tsv"), words);
     EXPECT_TRUE(loadError().startsWith(
         QStringLiteral("words.tsv:%1: more than 60 words").arg(words.size())))
@@ -191,28 +191,30 @@ TEST_F(TablesTest, RowWithAMissingCellNamesFileLineAndCounts)
 {
     const int line =
         replaceLine(QStringLiteral("consonants.tsv"), QStringLiteral("g\t"),
-                    QStringLiteral("g\tગ\tGA\tગ\tગાજર\t🥕\tગુલાબ"));
+                    QStringLiteral("g\tગ\tGA\tગ\tગાજર\t-\t🥕\tગુલાબ\t-"));
     EXPECT_EQ(s(loadError()),
-              s(QStringLiteral("consonants.tsv:%1: expected 8 columns, found 7").arg(line)));
+              s(QStringLiteral("consonants.tsv:%1: expected 10 columns, found 9").arg(line)));
 }
 
 TEST_F(TablesTest, ExtraTabMakesAnEmptyCellOrAnExtraColumn)
 {
-    int line = replaceLine(QStringLiteral("vowels.tsv"), QStringLiteral("ઈ\t"),
-                           QStringLiteral("ઈ\tEE\t\tઈંડું\t🥚\tઈંટ\t🧱"));
+    int line =
+        replaceLine(QStringLiteral("vowels.tsv"), QStringLiteral("ઈ\t"),
+                    QStringLiteral("ઈ\tEE\t\tઈંડું\t-\t🥚\tઈંટ\t-\t🧱"));
     EXPECT_EQ(s(loadError()),
               s(QStringLiteral("vowels.tsv:%1: empty cell in column say").arg(line)));
 
-    line = replaceLine(QStringLiteral("vowels.tsv"), QStringLiteral("ઈ\t"),
-                       QStringLiteral("ઈ\tEE\tઈ\tઈંડું\t🥚\tઈંટ\t🧱\t"));
+    line =
+        replaceLine(QStringLiteral("vowels.tsv"), QStringLiteral("ઈ\t"),
+                    QStringLiteral("ઈ\tEE\tઈ\tઈંડું\t-\t🥚\tઈંટ\t-\t🧱\t"));
     EXPECT_EQ(s(loadError()),
-              s(QStringLiteral("vowels.tsv:%1: expected 7 columns, found 8").arg(line)));
+              s(QStringLiteral("vowels.tsv:%1: expected 9 columns, found 10").arg(line)));
 }
 
 TEST_F(TablesTest, SpacesInsteadOfATabAreAFault)
 {
     const int line = replaceLine(QStringLiteral("numerals.tsv"), QStringLiteral("૨\t"),
-                                 QStringLiteral("૨\t2 \tBE\tબે\tબે કેળાં\t🍌\tબે દડા\t⚽"));
+                                 QStringLiteral("૨\t2 \tBE\tબે\tબે કેળાં\t-\t🍌\tબે દડા\t-\t⚽"));
     EXPECT_TRUE(loadError().startsWith(QStringLiteral("numerals.tsv:%1: spaces around").arg(line)))
         << s(loadError());
 }
@@ -277,7 +279,8 @@ TEST_F(TablesTest, DuplicateKeysAndLevelsAreRefused)
     const int first = lineOf(QStringLiteral("consonants.tsv"), QStringLiteral("k\t"));
     const int line = replaceLine(
         QStringLiteral("consonants.tsv"), QStringLiteral("K\t"),
-        QStringLiteral("k\tખ\tKHA\tખ\tખુરશી\t🪑\tખિસકોલી\t🐿️"));
+        QStringLiteral(
+            "k\tખ\tKHA\tખ\tખુરશી\t-\t🪑\tખિસકોલી\t-\t🐿️"));
     EXPECT_EQ(s(loadError()), s(QStringLiteral("consonants.tsv:%1: key \"k\" is already on line %2")
                                     .arg(line)
                                     .arg(first)));
@@ -303,13 +306,13 @@ TEST_F(TablesTest, ItemListedTwiceInALevelIsRefused)
 TEST_F(TablesTest, BadNumbersAreNamedWithTheirColumn)
 {
     int line = replaceLine(QStringLiteral("numerals.tsv"), QStringLiteral("૨\t"),
-                           QStringLiteral("૨\ttwo\tBE\tબે\tબે કેળાં\t🍌\tબે દડા\t⚽"));
+                           QStringLiteral("૨\ttwo\tBE\tબે\tબે કેળાં\t-\t🍌\tબે દડા\t-\t⚽"));
     EXPECT_EQ(s(loadError()),
               s(QStringLiteral("numerals.tsv:%1: value: expected a whole number, found \"two\"")
                     .arg(line)));
 
     line = replaceLine(QStringLiteral("numerals.tsv"), QStringLiteral("૨\t"),
-                       QStringLiteral("૨\t0\tBE\tબે\tબે કેળાં\t🍌\tબે દડા\t⚽"));
+                       QStringLiteral("૨\t0\tBE\tબે\tબે કેળાં\t-\t🍌\tબે દડા\t-\t⚽"));
     EXPECT_EQ(s(loadError()),
               s(QStringLiteral("numerals.tsv:%1: value: 0 is outside 1 to 20").arg(line)));
 
@@ -328,9 +331,9 @@ TEST_F(TablesTest, MissingFileWrongHeaderAndWrongRowCount)
         << s(loadError());
 
     restoreFile(QStringLiteral("vowels.tsv"));
-    const int header =
-        replaceLine(QStringLiteral("vowels.tsv"), QStringLiteral("letter\t"),
-                    QStringLiteral("letter\tsay\tname\tword_a\temoji_a\tword_b\temoji_b"));
+    const int header = replaceLine(
+        QStringLiteral("vowels.tsv"), QStringLiteral("letter\t"),
+        QStringLiteral("letter\tsay\tname\tword_a\tsay_a\temoji_a\tword_b\tsay_b\temoji_b"));
     EXPECT_TRUE(loadError().startsWith(
         QStringLiteral("vowels.tsv:%1: expected the column names letter name say").arg(header)))
         << s(loadError());
@@ -344,17 +347,17 @@ TEST_F(TablesTest, MissingFileWrongHeaderAndWrongRowCount)
 
 TEST_F(TablesTest, KeyMustStandForItsLetter)
 {
-    const int line =
-        replaceLine(QStringLiteral("consonants.tsv"), QStringLiteral("g\t"),
-                    QStringLiteral("g\tઘ\tGA\tગ\tગાજર\t🥕\tગુલાબ\t🌹"));
+    const int line = replaceLine(
+        QStringLiteral("consonants.tsv"), QStringLiteral("g\t"),
+        QStringLiteral("g\tઘ\tGA\tગ\tગાજર\t-\t🥕\tગુલાબ\t-\t🌹"));
     EXPECT_EQ(s(loadError()),
               s(QStringLiteral("consonants.tsv:%1: key \"g\" stands for ગ, not ઘ").arg(line)));
 
     // The spelling words are typed by key: a syllable is no key.
     replaceLine(QStringLiteral("consonants.tsv"), QStringLiteral("g\t"),
-                QStringLiteral("g\tગ\tGA\tગ\tગાજર\t🥕\tગુલાબ\t🌹"));
+                QStringLiteral("g\tગ\tGA\tગ\tગાજર\t-\t🥕\tગુલાબ\t-\t🌹"));
     replaceLine(QStringLiteral("consonants.tsv"), QStringLiteral("k\t"),
-                QStringLiteral("kA\tકા\tKAA\tકા\tકૂતરો\t🐕\tકેળું\t🍌"));
+                QStringLiteral("kA\tકા\tKAA\tકા\tકૂતરો\t-\t🐕\tકેળું\t-\t🍌"));
     EXPECT_TRUE(
         loadError().endsWith(QStringLiteral("key \"kA\" is not a key of the letter keyboard")))
         << s(loadError());
@@ -389,3 +392,50 @@ TEST_F(TablesTest, TextThatIsNotUtf8IsRefused)
 }
 
 } // namespace
+
+TEST_F(TablesTest, SayCellsAreGujaratiOrPhonemesAndADashIsTheWordAsWritten)
+{
+    const CourseTables tables = CourseTables::load(folder());
+    const coursegen::CourseItem &lla = tables.consonants.at(31);
+    ASSERT_EQ(s(lla.text), "ળ");
+    EXPECT_EQ(s(lla.examples.at(0).word), "કમળ");
+    EXPECT_EQ(s(lla.examples.at(0).say), "[[k@m'Vl.]]");
+    // "-": spoken as it is written.
+    EXPECT_EQ(s(tables.consonants.at(0).examples.at(0).say), "કૂતરો");
+    EXPECT_EQ(s(tables.words.at(0).say), "ઘર");
+    EXPECT_EQ(s(tables.words.at(1).say), "[[n'Vl.]]");
+
+    int line = replaceLine(
+        QStringLiteral("vowels.tsv"), QStringLiteral("ઈ\t"),
+        QStringLiteral("ઈ\tEE\tઈ\tઈંડું\t[['i:n.d.u~\t🥚\tઈંટ\t-\t🧱"));
+    EXPECT_EQ(s(loadError()), s(QStringLiteral("vowels.tsv:%1: say_a: \"[['i:n.d.u~\" opens [[ "
+                                               "without closing it with ]]")
+                                    .arg(line)));
+    line = replaceLine(
+        QStringLiteral("vowels.tsv"), QStringLiteral("ઈ\t"),
+        QStringLiteral("ઈ\tEE\tઈ\tઈંડું\t-\t🥚\tઈંટ\t[[ઈંટ]]\t🧱"));
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("vowels.tsv:%1: say_b: \"[[ઈંટ]]\" has \"ઈ\" (U+0A88) between [[ and ]]")
+            .arg(line)))
+        << s(loadError());
+    // A letter's say has no word to stand for.
+    line = replaceLine(QStringLiteral("vowels.tsv"), QStringLiteral("ઈ\t"),
+                       QStringLiteral("ઈ\tEE\t-\tઈંડું\t-\t🥚\tઈંટ\t-\t🧱"));
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("vowels.tsv:%1: say: \"-\" has \"-\" (U+002D) outside [[ ]]").arg(line)))
+        << s(loadError());
+    restoreFile(QStringLiteral("vowels.tsv"));
+
+    // Latin letters would be read in English.
+    line = replaceLine(QStringLiteral("words.tsv"), QStringLiteral("1\t"),
+                       QStringLiteral("1\tઘર\tghar\thouse"));
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("words.tsv:%1: say: \"ghar\" has \"g\" (U+0067) outside [[ ]]").arg(line)))
+        << s(loadError());
+    restoreFile(QStringLiteral("words.tsv"));
+    line = replaceLine(QStringLiteral("numbers.tsv"), QStringLiteral("7\t"),
+                       QStringLiteral("7\t૭\t[[ ]]"));
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("numbers.tsv:%1: say: \"[[ ]]\" has no phonemes between [[ and ]]")
+                    .arg(line)));
+}

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 // Level measurements shared by the sound tests; full scale is 32767.
 namespace pcmtest {
@@ -38,6 +39,25 @@ inline int clipped(const sounds::Pcm &pcm)
 inline std::size_t seconds(const sounds::Pcm &pcm, double s)
 {
     return std::size_t(s * pcm.sampleRate);
+}
+
+// The lag (in samples) within [minLag, maxLag] where the signal best matches
+// itself: the period of its fundamental.
+inline int strongestPeriod(const sounds::Pcm &pcm, std::size_t begin, std::size_t length,
+                           int minLag, int maxLag)
+{
+    int best = minLag;
+    double bestScore = -std::numeric_limits<double>::infinity();
+    for (int lag = minLag; lag <= maxLag; ++lag) {
+        double score = 0.0;
+        for (std::size_t i = begin; i < begin + length; ++i)
+            score += double(pcm.samples[i]) * pcm.samples[i + std::size_t(lag)];
+        if (score > bestScore) {
+            bestScore = score;
+            best = lag;
+        }
+    }
+    return best;
 }
 
 } // namespace pcmtest

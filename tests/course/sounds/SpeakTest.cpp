@@ -1,5 +1,6 @@
 #include "course/sounds/Speak.h"
 
+#include "course/sounds/Hold.h"
 #include "tests/course/sounds/PcmMeasures.h"
 
 #include <QStringList>
@@ -99,4 +100,32 @@ TEST(Speak, FailuresAreReportedNotSilent)
     EXPECT_THROW(speak(QStringLiteral("   ")), std::runtime_error);
     // The engine still works after a failure.
     EXPECT_GT(speak(QStringLiteral("ક")).seconds(), 0.2);
+}
+
+TEST(Speak, PhonemesBetweenDoubleBracketsAreSpokenAsGiven)
+{
+    // The voice's own reading of ળ is a flap (r.); the lateral l. must be
+    // asked for, and that is what is then spoken.
+    EXPECT_NE(phonemes(QStringLiteral("કમળ")).indexOf(QStringLiteral("r.")), -1);
+    EXPECT_EQ(phonemes(QStringLiteral("[[k@m'Vl.]]")).toStdString(), "k@m'Vl.");
+    // Text and phonemes mix in one recording.
+    EXPECT_EQ(phonemes(QStringLiteral("બે [[k'e:l.a~]]")).toStdString(), "b'e: k'e:l.a~");
+    const Pcm given = speak(QStringLiteral("[[k@m'Vl.]]"));
+    const Pcm read = speak(QStringLiteral("કમળ"));
+    EXPECT_GT(given.seconds(), 0.3);
+    EXPECT_NE(given.samples, read.samples);
+}
+
+TEST(Speak, AHeldLetterNameIsHeardForAsLongAsAsked)
+{
+    for (const QString &text : {QStringLiteral("ક"), QStringLiteral("ઇ"), QStringLiteral("ઉ")}) {
+        SCOPED_TRACE(text.toStdString());
+        // Spoken plainly, the name is over too soon for a child.
+        EXPECT_LT(voicedSeconds(speak(text)), 0.3);
+        const Pcm held = speakHeld(text, 0.6);
+        EXPECT_GE(voicedSeconds(held), 0.6);
+        EXPECT_LT(held.seconds(), 1.0);
+        EXPECT_NEAR(pcmtest::peak(held), 0.8 * 32767, 50);
+        EXPECT_LT(std::abs(int(held.samples.back())), 200);
+    }
 }

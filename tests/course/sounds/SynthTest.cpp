@@ -9,28 +9,6 @@
 
 using namespace sounds;
 
-namespace {
-
-// The lag (in samples) within [minLag, maxLag] where the signal best matches
-// itself: the period of its fundamental.
-int strongestPeriod(const Pcm &pcm, std::size_t begin, std::size_t length, int minLag, int maxLag)
-{
-    int best = minLag;
-    double bestScore = -std::numeric_limits<double>::infinity();
-    for (int lag = minLag; lag <= maxLag; ++lag) {
-        double score = 0.0;
-        for (std::size_t i = begin; i < begin + length; ++i)
-            score += double(pcm.samples[i]) * pcm.samples[i + std::size_t(lag)];
-        if (score > bestScore) {
-            bestScore = score;
-            best = lag;
-        }
-    }
-    return best;
-}
-
-} // namespace
-
 TEST(Chant, HasTheAskedLengthAndNoClipping)
 {
     for (const double seconds : {0.5, 3.0, 6.5}) {
@@ -50,7 +28,7 @@ TEST(Chant, IsALowToneWithSoftAttackAndRelease)
     const auto at = [&](double s) { return pcmtest::seconds(pcm, s); };
 
     // Around 130 Hz: a period of about 168.6 samples at 22050 Hz.
-    const int period = strongestPeriod(pcm, at(1.5), 2048, 100, 300);
+    const int period = pcmtest::strongestPeriod(pcm, at(1.5), 2048, 100, 300);
     EXPECT_NEAR(22050.0 / period, 130.8, 3.0);
 
     const double middle = pcmtest::rms(pcm, at(1.5), at(2.5));
