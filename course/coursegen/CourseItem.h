@@ -28,12 +28,13 @@ struct Example
 struct CourseItem
 {
     ItemTable table = ItemTable::Consonants;
-    int index = 0; // 1-based place in its table, which is lesson order
-    QString key;   // the first column: how levels.tsv names it
-    QString text;  // what is drawn: the letter, the sign on its circle, the numeral
-    QString name;  // the pronunciation shown under it
-    QString say;   // what the voice reads
-    int count = 1; // things in each example picture: the numeral's value, else 1
+    int index = 0;   // 1-based place in its table, which is lesson order
+    QString key;     // the first column: how levels.tsv names it
+    QString text;    // what is drawn: the letter, the sign on its circle, the numeral
+    QString name;    // the pronunciation shown under it
+    QString say;     // what the voice reads
+    int count = 1;   // things in each example picture: the numeral's value, else 1
+    QString strokes; // where its strokes start, from strokes.tsv; empty for the usual order
     std::array<Example, 2> examples;
 };
 

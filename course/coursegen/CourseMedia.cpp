@@ -17,16 +17,16 @@ void makeCourseMedium(const MediaJob &job, const QString &file)
 {
     switch (job.kind) {
     case MediaKind::LetterPicture:
-        pictures::writeLetterPicture(job.text, file, job.size);
+        pictures::writeLetterPicture(job.text, file, job.size, job.kin);
         return;
     case MediaKind::DigitPicture:
         pictures::writeDigitPicture(job.text, file, job.size);
         return;
     case MediaKind::StrokeAnimation:
-        pictures::writeStrokeAnimation(job.text, file, job.size);
+        pictures::writeStrokeAnimation(job.text, file, job.size, job.kin, job.strokes);
         return;
     case MediaKind::TracingPicture:
-        pictures::writeTracingPicture(job.text, job.number, file, job.size);
+        pictures::writeTracingPicture(job.text, job.number, file, job.size, job.kin, job.strokes);
         return;
     case MediaKind::ExampleAnimation:
         pictures::writeExampleAnimation(job.text, job.number, file, job.size);

@@ -78,11 +78,12 @@ struct ItemPaths
     }
 };
 
-void addItemMedia(QList<MediaJob> &media, const CourseItem &item)
+void addItemMedia(QList<MediaJob> &media, const CourseItem &item, const QStringList &kin)
 {
     const ItemPaths paths(item);
-    media.append({MediaKind::LetterPicture, paths.picture, item.text, 0, LetterPictureSize});
-    media.append({MediaKind::StrokeAnimation, paths.stroke, item.text, 0, StrokeSize});
+    media.append({MediaKind::LetterPicture, paths.picture, item.text, 0, LetterPictureSize, kin});
+    media.append(
+        {MediaKind::StrokeAnimation, paths.stroke, item.text, 0, StrokeSize, kin, item.strokes});
     media.append({MediaKind::LetterSpeech, paths.sound, item.say, LetterVoiceMilliseconds});
     for (int e = 0; e < 2; ++e) {
         const Example &example = item.examples.at(e);
@@ -92,7 +93,8 @@ void addItemMedia(QList<MediaJob> &media, const CourseItem &item)
         media.append({MediaKind::WordStrip, paths.exampleWord[e], example.word, 0, WordStripSize});
     }
     for (int v = 0; v < TracingVariants; ++v)
-        media.append({MediaKind::TracingPicture, paths.tracing[v], item.text, v + 1, TracingSize});
+        media.append({MediaKind::TracingPicture, paths.tracing[v], item.text, v + 1, TracingSize,
+                      kin, item.strokes});
 }
 
 void addFixedMedia(QList<MediaJob> &media)
@@ -322,9 +324,12 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
     for (ItemTable table :
          {ItemTable::Consonants, ItemTable::Vowels, ItemTable::VowelSigns, ItemTable::Numerals}) {
         const QList<CourseItem> &items = tables.items(table);
+        QStringList kin;
+        for (const CourseItem &item : items)
+            kin << item.text;
         for (int i = 0; i < items.size(); ++i) {
             if (used.value(int(table)).contains(i))
-                addItemMedia(plan.media, items.at(i));
+                addItemMedia(plan.media, items.at(i), kin);
         }
     }
     addFixedMedia(plan.media);

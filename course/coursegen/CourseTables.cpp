@@ -10,6 +10,8 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace coursegen {
 namespace {
 
@@ -243,6 +245,58 @@ QList<LevelEntry> loadLevels(const QString &folder, const CourseTables &tables)
     return levels;
 }
 
+bool compassPoints(const QString &starts)
+{
+    static const QStringList points{
+        QStringLiteral("n"), QStringLiteral("ne"), QStringLiteral("e"), QStringLiteral("se"),
+        QStringLiteral("s"), QStringLiteral("sw"), QStringLiteral("w"), QStringLiteral("nw")};
+    const QStringList words = starts.split(u' ');
+    return std::all_of(words.begin(), words.end(),
+                       [](const QString &word) { return points.contains(word); });
+}
+
+// Where the strokes of the letters that the usual writing order gets wrong begin.
+void loadStrokes(const QString &folder, CourseTables &tables)
+{
+    const TsvFile file =
+        TsvFile::read(QDir(folder).filePath(QStringLiteral("strokes.tsv")),
+                      {QStringLiteral("letter"), QStringLiteral("starts"), QStringLiteral("why")});
+    QHash<QString, int> lines;
+    for (const TsvRow &row : file.rows()) {
+        const QString letter = row.cells.at(0);
+        const QString starts = row.cells.at(1);
+        if (lines.contains(letter)) {
+            throw TableError(file.name(), row.line,
+                             QStringLiteral("letter \"%1\" is already on line %2")
+                                 .arg(letter)
+                                 .arg(lines.value(letter)));
+        }
+        lines.insert(letter, row.line);
+        if (!compassPoints(starts)) {
+            throw TableError(file.name(), row.line,
+                             QStringLiteral("starts: \"%1\" is not a list of compass points "
+                                            "(n ne e se s sw w nw, separated by spaces)")
+                                 .arg(starts));
+        }
+        bool found = false;
+        for (QList<CourseItem> *items :
+             {&tables.consonants, &tables.vowels, &tables.vowelSigns, &tables.numerals}) {
+            for (CourseItem &item : *items) {
+                if (item.text == letter) {
+                    item.strokes = starts;
+                    found = true;
+                }
+            }
+        }
+        if (!found) {
+            throw TableError(file.name(), row.line,
+                             QStringLiteral("letter \"%1\" is not drawn by any table (write it "
+                                            "as the letter, shown or numeral column has it)")
+                                 .arg(letter));
+        }
+    }
+}
+
 } // namespace
 
 CourseTables CourseTables::load(const QString &folder)
@@ -252,6 +306,7 @@ CourseTables CourseTables::load(const QString &folder)
     tables.vowels = loadItems(folder, shapes().at(1));
     tables.vowelSigns = loadItems(folder, shapes().at(2));
     tables.numerals = loadItems(folder, shapes().at(3));
+    loadStrokes(folder, tables);
     tables.levels = loadLevels(folder, tables);
     tables.words = loadWords(folder, tables.consonants);
     tables.numbers = loadNumbers(folder);

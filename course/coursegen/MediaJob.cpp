@@ -9,9 +9,10 @@ int MediaJob::version(MediaKind kind)
 {
     switch (kind) {
     case MediaKind::LetterPicture:
-    case MediaKind::DigitPicture:
     case MediaKind::StrokeAnimation:
     case MediaKind::TracingPicture:
+        return 2; // one glyph size per table; written along the strokes' centres
+    case MediaKind::DigitPicture:
     case MediaKind::ExampleAnimation:
     case MediaKind::WordStrip:
     case MediaKind::SyllableSpeech:
@@ -102,13 +103,16 @@ MediaFamily MediaJob::family(MediaKind kind)
 QByteArray MediaJob::inputHash(const QByteArray &generatorFingerprint) const
 {
     // Fields joined with a separator that no table cell can hold.
-    const QStringList fields{kindName(kind),
-                             QString::number(version(kind)),
-                             text,
-                             QString::number(number),
-                             QString::number(size.width()),
-                             QString::number(size.height()),
-                             QString::fromLatin1(generatorFingerprint)};
+    QStringList fields{kindName(kind),
+                       QString::number(version(kind)),
+                       text,
+                       QString::number(number),
+                       QString::number(size.width()),
+                       QString::number(size.height()),
+                       QString::fromLatin1(generatorFingerprint)};
+    // Only the letters have these; other kinds keep the digests they had.
+    if (!kin.isEmpty() || !strokes.isEmpty())
+        fields << kin.join(QChar(0x1E)) << strokes;
     const QString canonical = fields.join(QChar(0x1F));
     return QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha1).toHex();
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 namespace coursegen {
 
@@ -11,10 +12,10 @@ namespace coursegen {
 // existing folders make their files again instead of keeping the old ones.
 enum class MediaKind
 {
-    LetterPicture,    // text, size
+    LetterPicture,    // text, size, kin
     DigitPicture,     // text = one numeral, size; for keys and cells
-    StrokeAnimation,  // text, size
-    TracingPicture,   // text, number = variant 1..6, size
+    StrokeAnimation,  // text, size, kin, strokes
+    TracingPicture,   // text, number = variant 1..6, size, kin, strokes
     ExampleAnimation, // text = emoji, number = count, size
     WordStrip,        // text = word, size
     Speech,           // text = what the voice reads
@@ -50,6 +51,10 @@ struct MediaJob
     QString text = {};
     int number = 0;
     QSize size = {};
+    // Letters: the texts of the item's table, drawn at one size that fits them all,
+    // and where its strokes start when the usual order is wrong (strokes.tsv).
+    QStringList kin = {};
+    QString strokes = {};
 
     static int version(MediaKind kind);
     static QString kindName(MediaKind kind);

@@ -10,7 +10,7 @@ inline const QColor Card{255, 255, 255};         // pictures' own background
 inline const QColor LessonWindow{192, 192, 255}; // &HFFC0C0, the letter lesson
 inline const QColor InfoWindow{255, 224, 192};   // &HC0E0FF, information screen and tests
 inline const QColor Letter{28, 48, 150};         // the letter itself: deep blue
-inline const QColor LetterOutline{200, 40, 90};  // the outline being traced: raspberry
+inline const QColor LetterOutline{200, 40, 90};  // the pen writing a letter: raspberry
 inline const QColor Placeholder{160, 160, 185};  // the dotted circle under a vowel sign
 inline const QColor Guide{196, 208, 240};        // tracing guide fill
 inline const QColor GuideFaint{232, 236, 250};   // body of a dotted guide

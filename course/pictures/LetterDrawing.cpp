@@ -14,9 +14,9 @@ QRectF letterBox(QSize size)
     return QRectF(QPointF(0, 0), QSizeF(size)).adjusted(margin, margin, -margin, -margin);
 }
 
-ShapedText letterFor(const QString &text, QSize size)
+ShapedText letterFor(const QString &text, QSize size, const QStringList &kin)
 {
-    return fitInto(shapeGujarati(text), letterBox(size));
+    return fitAlike(shapeGujarati(text), kin, letterBox(size));
 }
 
 void paintPlaceholder(QPainter &painter, const ShapedText &letter)

@@ -4,6 +4,7 @@
 
 #include <QRectF>
 #include <QSize>
+#include <QStringList>
 
 class QPainter;
 
@@ -12,8 +13,8 @@ namespace pictures {
 // Where the letter goes in a picture of `size`: the picture less a margin.
 QRectF letterBox(QSize size);
 
-// The text shaped and fitted to a picture of `size`.
-ShapedText letterFor(const QString &text, QSize size);
+// The text shaped and fitted to a picture of `size`, at the size its `kin` share.
+ShapedText letterFor(const QString &text, QSize size, const QStringList &kin = {});
 
 // The faint dotted circle under a lone vowel sign, if any.
 void paintPlaceholder(QPainter &painter, const ShapedText &letter);

@@ -8,10 +8,11 @@
 
 namespace pictures {
 
-void writeLetterPicture(const QString &text, const QString &pngPath, QSize size)
+void writeLetterPicture(const QString &text, const QString &pngPath, QSize size,
+                        const QStringList &kin)
 {
     requireSize(size, "letter picture");
-    const ShapedText letter = letterFor(text, size);
+    const ShapedText letter = letterFor(text, size, kin);
     QImage image = newWhitePicture(size);
     {
         QPainter painter(&image);

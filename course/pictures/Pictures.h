@@ -16,19 +16,30 @@
 #include <QColor>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 namespace pictures {
 
-// The letter (or syllable, or vowel sign on its dotted circle) large and centred.
-void writeLetterPicture(const QString &text, const QString &pngPath, QSize size);
+// `kin`: the letters shown alongside this one (its table: the consonants, the vowels...).
+// A letter is drawn at the one size that fits all of them, so neighbours look alike.
+// `starts`: where its strokes begin when the usual order (top left first) is wrong, as
+// compass points ("ne sw"; see PenPath.h); an unknown point throws.
 
-// One pass: the letter's outline drawn progressively, then filled, then a short hold.
+// The letter (or syllable, or vowel sign on its dotted circle) large and centred.
+void writeLetterPicture(const QString &text, const QString &pngPath, QSize size,
+                        const QStringList &kin = {});
+
+// One pass: a pen writes the letter along the centre of its strokes, in writing order,
+// over a faint guide; then the letter holds, exactly as its letter picture at this size.
 // The file loops; the player decides how many passes it shows.
-void writeStrokeAnimation(const QString &text, const QString &gifPath, QSize size);
+void writeStrokeAnimation(const QString &text, const QString &gifPath, QSize size,
+                          const QStringList &kin = {}, const QString &starts = {});
 
 // A light guide of the letter for the learner to draw over; variants 1..6 differ in the
-// guide's style (solid, outlined, dotted) and whether a green start dot is shown.
-void writeTracingPicture(const QString &text, int variant, const QString &pngPath, QSize size);
+// guide's style (solid, outlined, dotted) and whether a green start dot is shown (where
+// the pen starts in the stroke animation).
+void writeTracingPicture(const QString &text, int variant, const QString &pngPath, QSize size,
+                         const QStringList &kin = {}, const QString &starts = {});
 
 // `count` copies of the emoji (1 for words, N for numerals), gently bobbing, looping.
 void writeExampleAnimation(const QString &emoji, int count, const QString &gifPath, QSize size);

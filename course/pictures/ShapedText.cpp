@@ -9,6 +9,8 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <map>
+#include <mutex>
 #include <stdexcept>
 
 namespace pictures {
@@ -66,12 +68,40 @@ ShapedText shapeGujarati(const QString &text, bool bold)
     return shaped;
 }
 
-ShapedText fitInto(const ShapedText &text, const QRectF &box, qreal letterHeight)
+namespace {
+
+qreal fitScale(const QRectF &bounds, const QSizeF &box)
+{
+    return std::min(box.width() / bounds.width(), box.height() / bounds.height());
+}
+
+// The largest scale at which every text of `kin` fits `box`; the shaping is kept, as
+// every picture of a kind asks for the same list.
+qreal kinScale(const QStringList &kin, const QSizeF &box)
+{
+    static std::mutex lock;
+    static std::map<QStringList, std::vector<QRectF>> shaped;
+    std::vector<QRectF> bounds;
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        auto it = shaped.find(kin);
+        if (it == shaped.end()) {
+            std::vector<QRectF> list;
+            for (const QString &text : kin)
+                list.push_back(shapeGujarati(text).bounds());
+            it = shaped.emplace(kin, list).first;
+        }
+        bounds = it->second;
+    }
+    qreal scale = 1e9;
+    for (const QRectF &b : bounds)
+        scale = std::min(scale, fitScale(b, box));
+    return scale;
+}
+
+ShapedText placed(const ShapedText &text, const QRectF &box, qreal scale)
 {
     const QRectF bounds = text.bounds();
-    const qreal wanted = letterHeight * box.height() / consonantHeight(true);
-    const qreal fit = std::min(box.width() / bounds.width(), box.height() / bounds.height());
-    const qreal scale = std::min(wanted, fit);
     QTransform transform;
     transform.translate(box.center().x(), box.center().y());
     transform.scale(scale, scale);
@@ -80,6 +110,22 @@ ShapedText fitInto(const ShapedText &text, const QRectF &box, qreal letterHeight
     fitted.ink.setFillRule(Qt::WindingFill);
     fitted.placeholder.setFillRule(Qt::WindingFill);
     return fitted;
+}
+
+} // namespace
+
+ShapedText fitInto(const ShapedText &text, const QRectF &box, qreal letterHeight)
+{
+    const qreal wanted = letterHeight * box.height() / consonantHeight(true);
+    return placed(text, box, std::min(wanted, fitScale(text.bounds(), box.size())));
+}
+
+ShapedText fitAlike(const ShapedText &text, const QStringList &kin, const QRectF &box,
+                    qreal letterHeight)
+{
+    const qreal wanted = letterHeight * box.height() / consonantHeight(true);
+    const qreal fit = std::min(fitScale(text.bounds(), box.size()), kinScale(kin, box.size()));
+    return placed(text, box, std::min(wanted, fit));
 }
 
 } // namespace pictures

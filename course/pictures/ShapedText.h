@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 namespace pictures {
 
@@ -26,5 +27,11 @@ ShapedText shapeGujarati(const QString &text, bool bold = true);
 // times the box's height tall; marks above and below, wide conjuncts and longer words
 // are shrunk as needed so everything stays inside the box.
 ShapedText fitInto(const ShapedText &text, const QRectF &box, qreal letterHeight = 0.55);
+
+// As fitInto, at the one scale that lets every text of `kin` fit `box`, so that letters
+// shown side by side (the consonants, the vowels...) come out the same size and a wide
+// one is not smaller than its neighbours. `text` counts as one of its kin.
+ShapedText fitAlike(const ShapedText &text, const QStringList &kin, const QRectF &box,
+                    qreal letterHeight = 0.55);
 
 } // namespace pictures

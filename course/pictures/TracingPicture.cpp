@@ -2,8 +2,8 @@
 #include "course/pictures/Checks.h"
 #include "course/pictures/Colours.h"
 #include "course/pictures/LetterDrawing.h"
+#include "course/pictures/PenPath.h"
 #include "course/pictures/Pictures.h"
-#include "course/pictures/TracePath.h"
 #include "course/pictures/WriteAside.h"
 
 #include <QPainter>
@@ -47,7 +47,8 @@ void paintDots(QPainter &painter, const QPainterPath &ink, qreal unit)
 
 } // namespace
 
-void writeTracingPicture(const QString &text, int variant, const QString &pngPath, QSize size)
+void writeTracingPicture(const QString &text, int variant, const QString &pngPath, QSize size,
+                         const QStringList &kin, const QString &starts)
 {
     requireSize(size, "tracing picture");
     if (variant < 1 || variant > 6)
@@ -55,7 +56,7 @@ void writeTracingPicture(const QString &text, int variant, const QString &pngPat
                                  " is not one of 1 to 6");
     const Variant style = Variants[variant - 1];
     // Larger than on the letter picture: the child draws over it with a broad pen.
-    const ShapedText letter = fitInto(shapeGujarati(text), letterBox(size), 0.72);
+    const ShapedText letter = fitAlike(shapeGujarati(text), kin, letterBox(size), 0.72);
     const qreal unit = std::min(size.width(), size.height()) / 56.0;
 
     QImage image = newWhitePicture(size);
@@ -80,7 +81,7 @@ void writeTracingPicture(const QString &text, int variant, const QString &pngPat
         if (style.startDot) {
             painter.setPen(QPen(Qt::white, std::max(1.0, unit * 0.8)));
             painter.setBrush(colours::StartDot);
-            painter.drawEllipse(TracePath(letter.ink).start(), unit * 3.2, unit * 3.2);
+            painter.drawEllipse(PenPath(letter.ink, starts).start(), unit * 3.2, unit * 3.2);
         }
     }
     savePng(image, pngPath);

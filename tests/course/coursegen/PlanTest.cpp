@@ -409,3 +409,35 @@ TEST(PlanTest, ExampleRecordingsSpeakTheSayTextWhileTheStripShowsTheWord)
     EXPECT_EQ(s(name.text), "[[l.'V]]");
     EXPECT_GE(name.number, 500);
 }
+
+namespace {
+
+// Letter media are drawn at the size their whole table allows, with the table's stroke
+// starts; the digest follows both.
+TEST(PlanTest, LettersCarryTheirTableAndStrokeStarts)
+{
+    int letters = 0;
+    for (const MediaJob &job : plan().media) {
+        if (job.kind != MediaKind::LetterPicture && job.kind != MediaKind::StrokeAnimation &&
+            job.kind != MediaKind::TracingPicture)
+            continue;
+        ++letters;
+        EXPECT_TRUE(job.kin.contains(job.text)) << job.storedPath.toStdString();
+        if (job.storedPath.startsWith(QStringLiteral("\\letters\\vowels\\"))) {
+            EXPECT_EQ(job.kin.size(), 12);
+        }
+        if (job.storedPath == QStringLiteral("\\letters\\signs\\04.gif")) {
+            EXPECT_EQ(job.strokes.toStdString(), "n");
+        }
+    }
+    EXPECT_GE(letters, 68 * 8);
+
+    MediaJob job{MediaKind::StrokeAnimation, QStringLiteral("\\a.gif"), QStringLiteral("ક")};
+    MediaJob alone = job, started = job;
+    job.kin = QStringList{QStringLiteral("ક"), QStringLiteral("ખ")};
+    started.strokes = QStringLiteral("se");
+    EXPECT_NE(job.inputHash(), alone.inputHash());
+    EXPECT_NE(started.inputHash(), alone.inputHash());
+}
+
+} // namespace

@@ -439,3 +439,31 @@ TEST_F(TablesTest, SayCellsAreGujaratiOrPhonemesAndADashIsTheWordAsWritten)
               s(QStringLiteral("numbers.tsv:%1: say: \"[[ ]]\" has no phonemes between [[ and ]]")
                     .arg(line)));
 }
+
+TEST_F(TablesTest, StrokeStartsNameADrawnLetterAndCompassPointsOnly)
+{
+    const CourseTables tables = CourseTables::load(folder());
+    EXPECT_EQ(s(tables.vowelSigns.at(3).strokes), "n"); // ◌ુ
+    EXPECT_EQ(s(tables.consonants.first().strokes), "");
+
+    QStringList rows = lines(QStringLiteral("strokes.tsv"));
+    rows << QStringLiteral("ક\tne up\tx");
+    write(QStringLiteral("strokes.tsv"), rows);
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("strokes.tsv:%1: starts: \"ne up\" is not a list of compass "
+                               "points (n ne e se s sw w nw, separated by spaces)")
+                    .arg(rows.size())));
+
+    rows.last() = QStringLiteral("ુ\tn\tthe sign without its circle is not what is drawn");
+    write(QStringLiteral("strokes.tsv"), rows);
+    EXPECT_TRUE(loadError().startsWith(
+        QStringLiteral("strokes.tsv:%1: letter \"ુ\" is not drawn by any table").arg(rows.size())))
+        << s(loadError());
+
+    rows.last() = QStringLiteral("◌ુ\tw\ttwice");
+    write(QStringLiteral("strokes.tsv"), rows);
+    EXPECT_EQ(s(loadError()),
+              s(QStringLiteral("strokes.tsv:%1: letter \"◌ુ\" is already on line %2")
+                    .arg(rows.size())
+                    .arg(lineOf(QStringLiteral("strokes.tsv"), QStringLiteral("◌ુ\t")))));
+}

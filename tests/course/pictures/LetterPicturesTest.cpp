@@ -11,7 +11,6 @@
 namespace {
 
 const QSize LetterSize(120, 150);
-const QSize StrokeSize(121, 161);
 const QSize TracingSize(112, 112);
 
 // A plain consonant, a conjunct, a syllable with a sign before the letter, a lone vowel
@@ -60,43 +59,6 @@ TEST(LetterPicture, DifferentLettersGiveDifferentPicturesAndTheSameLetterTheSame
     EXPECT_NE(QImage(dir.filePath("ka1.png")), QImage(dir.filePath("kha.png")));
 }
 
-TEST(StrokeAnimation, StartsAlmostEmptyAndEndsAsTheFilledLetter)
-{
-    QTemporaryDir dir;
-    for (const QString &text : Samples) {
-        const QString path = dir.filePath("stroke.gif");
-        pictures::writeStrokeAnimation(text, path, StrokeSize);
-        QMovie movie(path);
-        ASSERT_TRUE(movie.isValid());
-        EXPECT_GE(movie.frameCount(), 10) << text.toStdString();
-
-        const auto frames = probe::frames(path);
-        ASSERT_GE(frames.size(), 10u);
-        EXPECT_EQ(frames.front().size(), StrokeSize);
-        const int first = probe::inkCount(frames.front());
-        const int middle = probe::inkCount(frames[frames.size() / 3]);
-        const int last = probe::inkCount(frames.back());
-        EXPECT_LT(first, middle) << text.toStdString() << ": the outline does not grow";
-        EXPECT_LT(middle, last) << text.toStdString() << ": the letter is not filled";
-        EXPECT_TRUE(
-            frames.back().rect().adjusted(2, 2, -2, -2).contains(probe::inkBounds(frames.back())));
-    }
-}
-
-TEST(StrokeAnimation, OutlineIsDrawnProgressivelyNotAllAtOnce)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("stroke.gif");
-    pictures::writeStrokeAnimation(QStringLiteral("\u0A96"), path, StrokeSize);
-    const auto frames = probe::frames(path);
-    ASSERT_GE(frames.size(), 10u);
-    // Ink grows over several frames of the tracing part, never in one jump.
-    int growing = 0;
-    for (std::size_t i = 1; i < frames.size() / 2; ++i)
-        growing += probe::inkCount(frames[i]) > probe::inkCount(frames[i - 1]) ? 1 : 0;
-    EXPECT_GE(growing, 5);
-}
-
 TEST(TracingPicture, SixDistinctGuidesOfTheLetterWithAStartDotOnOddVariants)
 {
     QTemporaryDir dir;
@@ -134,6 +96,9 @@ TEST(LetterPicture, EmptySizeIsRefusedWithoutAFile)
     EXPECT_THROW(pictures::writeLetterPicture(QStringLiteral("\u0A95"), path, QSize(0, 150)),
                  std::runtime_error);
     EXPECT_THROW(pictures::writeStrokeAnimation(QStringLiteral("\u0A95"), path, QSize()),
+                 std::runtime_error);
+    EXPECT_THROW(pictures::writeStrokeAnimation(QStringLiteral("\u0A95"), path, QSize(121, 161), {},
+                                                QStringLiteral("up")),
                  std::runtime_error);
     EXPECT_FALSE(QFile::exists(path));
 }

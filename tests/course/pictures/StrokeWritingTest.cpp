@@ -1,0 +1,236 @@
+#include "course/pictures/Pictures.h"
+#include "tests/course/pictures/PictureProbe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMovie>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+const QSize LetterSize(120, 150);
+const QSize StrokeSize(121, 161);
+const QSize TracingSize(112, 112);
+const QColor PenTip(200, 40, 90);
+const QColor Written(28, 48, 150);
+const QColor GuideFill(196, 208, 240);
+
+// What a table draws: the column of its letters, in lesson order.
+QStringList tableTexts(const QString &file, const QString &column)
+{
+    QFile in(QDir(QStringLiteral(OSTRANA_COURSE_TABLES)).filePath(file));
+    EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << file.toStdString();
+    QStringList texts;
+    int at = -1;
+    for (const QString &line : QString::fromUtf8(in.readAll()).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList cells = line.split(u'\t');
+        if (at < 0)
+            at = int(cells.indexOf(column));
+        else if (at < cells.size())
+            texts << cells.at(at);
+    }
+    return texts;
+}
+
+struct Kind
+{
+    QString file, column;
+};
+const Kind Kinds[] = {{"consonants.tsv", "letter"},
+                      {"vowels.tsv", "letter"},
+                      {"vowel_signs.tsv", "shown"},
+                      {"numerals.tsv", "numeral"}};
+
+bool near(QRgb pixel, const QColor &colour, int tolerance)
+{
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+}
+
+// The letter's own ink in a finished picture (not the faint circle under a sign).
+struct Mask
+{
+    QImage image;
+    bool at(int x, int y) const
+    {
+        return image.rect().contains(x, y) && qGray(image.pixel(x, y)) < 140;
+    }
+    bool touches(int x, int y) const
+    {
+        return at(x, y) || at(x - 1, y) || at(x + 1, y) || at(x, y - 1) || at(x, y + 1);
+    }
+    // How far (x, y) is from the nearest pixel outside the letter.
+    int depth(int x, int y) const
+    {
+        for (int r = 0; r < 30; ++r) {
+            for (int dy = -r; dy <= r; ++dy)
+                for (int dx = -r; dx <= r; ++dx)
+                    if (dx * dx + dy * dy <= r * r && !at(x + dx, y + dy))
+                        return r;
+        }
+        return 30;
+    }
+    QRect bounds() const
+    {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (at(x, y))
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    }
+};
+
+std::optional<QPointF> centreOf(const QImage &image, const QColor &colour, int tolerance)
+{
+    QPointF sum;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (near(image.pixel(x, y), colour, tolerance)) {
+                sum += QPointF(x, y);
+                ++count;
+            }
+    if (count == 0)
+        return std::nullopt;
+    return sum / count;
+}
+
+int countOf(const QImage &image, const QColor &colour, int tolerance)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += near(image.pixel(x, y), colour, tolerance) ? 1 : 0;
+    return count;
+}
+
+QPointF within(QPointF p, const QRect &box)
+{
+    return QPointF((p.x() - box.left()) / box.width(), (p.y() - box.top()) / box.height());
+}
+
+} // namespace
+
+// Every letter of the course: the pen starts on the middle of a stroke (not on its
+// edge), leaves ink only inside the letter, writes it over several frames, finishes as the
+// letter picture, and the tracing guide's start dot marks where it started.
+TEST(StrokeWriting, EveryLetterIsWrittenAlongItsStrokesFromWhereTheGuideSaysToStart)
+{
+    QTemporaryDir dir;
+    for (const Kind &kind : Kinds) {
+        const QStringList kin = tableTexts(kind.file, kind.column);
+        ASSERT_GE(kin.size(), 10) << kind.file.toStdString();
+        for (const QString &text : kin) {
+            const std::string name = text.toStdString();
+            const QString gif = dir.filePath("w.gif"), png = dir.filePath("w.png");
+            pictures::writeStrokeAnimation(text, gif, StrokeSize, kin);
+            pictures::writeLetterPicture(text, png, StrokeSize, kin);
+            QMovie movie(gif);
+            ASSERT_TRUE(movie.isValid()) << name;
+            const auto frames = probe::frames(gif);
+            ASSERT_GE(frames.size(), 10u) << name;
+            const Mask letter{QImage(png).convertToFormat(QImage::Format_RGB32)};
+
+            for (std::size_t f = 0; f < 3; ++f) {
+                const auto tip = centreOf(frames[f], PenTip, 40);
+                ASSERT_TRUE(tip) << name << " frame " << f << " shows no pen";
+                const int x = qRound(tip->x()), y = qRound(tip->y());
+                int widest = 0;
+                for (int dy = -8; dy <= 8; ++dy)
+                    for (int dx = -8; dx <= 8; ++dx)
+                        if (letter.at(x + dx, y + dy))
+                            widest = std::max(widest, letter.depth(x + dx, y + dy));
+                EXPECT_GE(letter.depth(x, y) * 2, widest)
+                    << name << " frame " << f << ": the pen at " << x << "," << y
+                    << " is not on the middle of a stroke";
+            }
+
+            int growing = 0;
+            for (std::size_t f = 1; f + 1 < frames.size(); ++f) {
+                const int before = countOf(frames[f - 1], Written, 30);
+                growing += countOf(frames[f], Written, 30) > before ? 1 : 0;
+                for (int y = 0; y < frames[f].height(); ++y) {
+                    for (int x = 0; x < frames[f].width(); ++x) {
+                        if (near(frames[f].pixel(x, y), Written, 30)) {
+                            ASSERT_TRUE(letter.touches(x, y))
+                                << name << " frame " << f << ": ink outside the letter at " << x
+                                << "," << y;
+                        }
+                    }
+                }
+            }
+            EXPECT_GE(growing, 5) << name << " is not written progressively";
+
+            int off = 0;
+            const QImage last = frames.back().convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < last.height(); ++y)
+                for (int x = 0; x < last.width(); ++x)
+                    off += near(last.pixel(x, y), letter.image.pixelColor(x, y), 16) ? 0 : 1;
+            EXPECT_LT(off, last.width() * last.height() / 100)
+                << name << ": the written letter is not its letter picture";
+
+            // The start dot, on the guide, where the pen starts relative to the letter.
+            pictures::writeTracingPicture(text, 1, png, TracingSize, kin);
+            const QImage dotted = QImage(png).convertToFormat(QImage::Format_RGB32);
+            pictures::writeTracingPicture(text, 2, png, TracingSize, kin);
+            const QImage plain = QImage(png).convertToFormat(QImage::Format_RGB32);
+            const auto dot = centreOf(dotted, QColor(40, 170, 70), 30);
+            ASSERT_TRUE(dot) << name;
+            QRect guide;
+            for (int y = 0; y < plain.height(); ++y)
+                for (int x = 0; x < plain.width(); ++x)
+                    if (near(plain.pixel(x, y), GuideFill, 12))
+                        guide |= QRect(x, y, 1, 1);
+            const QPointF onGuide = within(*dot, guide);
+            const QPointF onLetter = within(*centreOf(frames.front(), PenTip, 40), letter.bounds());
+            EXPECT_NEAR(onGuide.x(), onLetter.x(), 0.12) << name;
+            EXPECT_NEAR(onGuide.y(), onLetter.y(), 0.12) << name;
+        }
+    }
+}
+
+// A wide letter is not drawn smaller than its neighbours: the part it shares with them
+// stands as tall.
+TEST(StrokeWriting, LettersOfOneKindShareOneGlyphSize)
+{
+    QTemporaryDir dir;
+    const auto height = [&](const QString &text, const QStringList &kin) {
+        const QString png = dir.filePath("h.png");
+        pictures::writeLetterPicture(text, png, LetterSize, kin);
+        return Mask{QImage(png).convertToFormat(QImage::Format_RGB32)}.bounds().height();
+    };
+    const QStringList vowels = tableTexts("vowels.tsv", "letter");
+    const QStringList consonants = tableTexts("consonants.tsv", "letter");
+    const QStringList numerals = tableTexts("numerals.tsv", "numeral");
+    const int a = height(QStringLiteral("અ"), vowels);
+    EXPECT_NEAR(height(QStringLiteral("આ"), vowels), a, 1);
+    EXPECT_NEAR(height(QStringLiteral("અઃ"), vowels), a, 1);
+    EXPECT_NEAR(height(QStringLiteral("જ"), consonants), height(QStringLiteral("ક"), consonants),
+                1);
+    EXPECT_NEAR(height(QStringLiteral("૧૦"), numerals), height(QStringLiteral("૧"), numerals), 1);
+    // And they are still large: the shared size is not a shrunk one for all.
+    EXPECT_GT(a, LetterSize.height() / 4);
+}
+
+// Where the usual order is wrong the table names where each stroke starts.
+TEST(StrokeWriting, NamedStartMovesThePen)
+{
+    QTemporaryDir dir;
+    const QString usual = dir.filePath("u.gif"), turned = dir.filePath("t.gif");
+    pictures::writeStrokeAnimation(QStringLiteral("૮"), usual, StrokeSize);
+    pictures::writeStrokeAnimation(QStringLiteral("૮"), turned, StrokeSize, {},
+                                   QStringLiteral("se"));
+    const auto from = centreOf(probe::frames(usual).front(), PenTip, 40);
+    const auto to = centreOf(probe::frames(turned).front(), PenTip, 40);
+    ASSERT_TRUE(from && to);
+    EXPECT_GT(to->y(), from->y() + 20) << "the pen should start at the bottom end";
+}
