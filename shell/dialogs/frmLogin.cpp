@@ -40,7 +40,7 @@ frmLogin::frmLogin(QWidget *parent)
 
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->Move(1320, 525, 2325, 345);
-    txtPassword->setMaxLength(PasswordMaxLength);
+    LengthLimit::install(*txtPassword, PasswordMaxLength);
 
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->Move(3840, 120, 1140, 390);

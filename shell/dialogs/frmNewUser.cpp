@@ -49,7 +49,7 @@ frmNewUser::frmNewUser(QWidget *parent)
 
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->Move(1335, 525, 2325, 345);
-    txtPassword->setMaxLength(PasswordMaxLength);
+    LengthLimit::install(*txtPassword, PasswordMaxLength);
 
     lblLabels[0]->Move(120, 150, 1080, 270);
     lblLabels[0]->setBuddy(txtUserName);

@@ -2,9 +2,12 @@
 
 #include "platform/controls/PasswordBox.h"
 #include "platform/core/Twips.h"
+#include "platform/db/Database.h"
+#include "platform/db/Statement.h"
 #include "platform/forms/Forms.h"
 #include "platform/services/MessageBoxStyle.h"
 #include "resources/StringTable.h"
+#include "shell/PasswordHash.h"
 #include "shell/dialogs/frmNewUser.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
@@ -391,6 +394,154 @@ TEST_F(LoginNewUser, ANameAtItsLimitKeepsWholeCharactersAndLogsInAsTyped)
     type(login.txtPassword, QStringLiteral("pw"));
     QTest::mouseClick(login.cmdOK, Qt::LeftButton);
     EXPECT_TRUE(login.LoginSucceeded);
+}
+
+// Texts that mean something to a format, to SQL, to a path or to a terminal,
+// pasted as a learner may paste them: each is only a name or a password.
+const QStringList HostileTexts = {
+    QStringLiteral("O'Brien"),
+    QStringLiteral("say \"hi\""),
+    QStringLiteral("100% sure"),
+    QStringLiteral("%s"),
+    QStringLiteral("%1 and %2"),
+    QStringLiteral("%s%s%n"),
+    QStringLiteral("C:\\%s\\"),
+    QStringLiteral("x');DROP TABLE UserDetails;--"),
+    QStringLiteral("ગુજરાતી"),
+    QString::fromUtf8("\xF0\x9F\x91\x8D\xF0\x9F\x98\x80"),
+    QStringLiteral("tab\there"),
+    QStringLiteral("two\nlines\r"),
+    QStringLiteral("nul") + QChar(0) + QStringLiteral("in"),
+    QString(30, QLatin1Char('%')),
+};
+
+// The same texts cut to the password's 12 UTF-16 units, never in a character.
+QString asPassword(const QString &text)
+{
+    QString password = text.left(12);
+    if (!password.isEmpty() && password.back().isHighSurrogate())
+        password.chop(1);
+    return password;
+}
+
+// Another password of at most 12 units: one more, or one other, last unit.
+QString wrongPasswordOf(const QString &password)
+{
+    if (password.size() < 12)
+        return password + QStringLiteral("'");
+    return password.left(11) + (password.back() == u'#' ? u'$' : u'#');
+}
+
+class HostileUsers : public LoginNewUser
+{
+protected:
+    HostileUsers() { passwords::setCheapHashingForTests(true); }
+    ~HostileUsers() override { passwords::setCheapHashingForTests(false); }
+
+    // Pastes into a box, as a learner pastes: the box's limit may refuse it.
+    static void paste(QLineEdit *box, const QString &text) { box->insert(text); }
+
+    void create(const QString &name, const QString &password)
+    {
+        pressNew([&](frmNewUser &newUser) {
+            paste(newUser.txtUserName, name);
+            paste(newUser.txtPassword, password);
+            QTest::mouseClick(newUser.cmdOK, Qt::LeftButton);
+            EXPECT_EQ(newUser.Tag(), QStringLiteral("OK")) << modErrors::gErrMsg.toStdString();
+        });
+        EXPECT_EQ(login.txtUserName->text(), name);
+    }
+
+    // Logs in from a fresh dialog state; script holds the boxes expected.
+    bool logIn(const QString &name, const QString &password)
+    {
+        login.LoginSucceeded = false;
+        showActive(login);
+        login.txtUserName->clear();
+        paste(login.txtUserName, name);
+        login.txtPassword->clear();
+        paste(login.txtPassword, password);
+        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        return login.LoginSucceeded;
+    }
+
+    // The user names the file holds, in the order they were added, after
+    // the engine has found the file sound.
+    QStringList storedNames() const
+    {
+        const auto database = db::Database::openExisting(users.folder().usersDatabase());
+        db::Statement check(*database, QStringLiteral("PRAGMA integrity_check"));
+        EXPECT_TRUE(check.step());
+        EXPECT_EQ(check.value(0).toString(), QStringLiteral("ok"));
+        db::Statement rows(*database,
+                           QStringLiteral("SELECT UserName FROM UserDetails ORDER BY rowid"));
+        QStringList names;
+        while (rows.step())
+            names << rows.value(0).toString();
+        return names;
+    }
+};
+
+TEST_F(HostileUsers, EachTextIsANameAndPasswordThatLogsInAgainExactlyAsPasted)
+{
+    showActive(login);
+    QStringList expectedNames{QStringLiteral("Asha")};
+    for (const QString &name : HostileTexts) {
+        create(name, asPassword(name));
+        expectedNames << name;
+    }
+    for (const QString &name : HostileTexts) {
+        SCOPED_TRACE(name.toStdString());
+        const QString password = asPassword(name);
+        EXPECT_TRUE(logIn(name, password));
+        {
+            MessageBoxScript boxes;
+            boxes.expectExactly(WrongPassword, Exclamation, Ok);
+            EXPECT_FALSE(logIn(name, wrongPasswordOf(password)));
+        }
+        {
+            // Built without any formatting, so nothing in the name expands here either.
+            const QString missing = QStringLiteral("no ") + name.left(27);
+            MessageBoxScript boxes;
+            boxes.expectExactly(QStringLiteral("Username ") + missing +
+                                    QStringLiteral(" does not exist. Please create the user "
+                                                   "by pressing the New button."),
+                                Exclamation, Ok);
+            EXPECT_FALSE(logIn(missing, password));
+        }
+    }
+    EXPECT_EQ(storedNames(), expectedNames);
+}
+
+TEST_F(HostileUsers, BoxesTakeTextsUpToTheirLimitsAndRefuseOnePastWholeEvenInACharacter)
+{
+    const QString thumbs = QString::fromUtf8("\xF0\x9F\x91\x8D");
+    const QString name = QString(28, QLatin1Char('%')) + QStringLiteral("%s");
+    const QString password = QStringLiteral("'\"\\%s%1ગ") + thumbs + QStringLiteral("xy");
+    ASSERT_EQ(name.size(), 30);
+    ASSERT_EQ(password.size(), 12);
+    showActive(login);
+    pressNew([&](frmNewUser &newUser) {
+        paste(newUser.txtUserName, name + QStringLiteral("'"));
+        paste(newUser.txtPassword, password + QStringLiteral("'"));
+        EXPECT_TRUE(newUser.txtUserName->text().isEmpty());
+        EXPECT_TRUE(newUser.txtPassword->text().isEmpty());
+        // A character of two units where one is left is refused, not cut.
+        paste(newUser.txtPassword, password.left(11) + thumbs);
+        EXPECT_TRUE(newUser.txtPassword->text().isEmpty());
+
+        paste(newUser.txtUserName, name);
+        paste(newUser.txtPassword, password);
+        type(newUser.txtUserName, QStringLiteral("\""));
+        type(newUser.txtPassword, QStringLiteral("\""));
+        typeCharacter(newUser.txtPassword, thumbs);
+        EXPECT_EQ(newUser.txtUserName->text(), name);
+        EXPECT_EQ(newUser.txtPassword->text(), password);
+        QTest::mouseClick(newUser.cmdOK, Qt::LeftButton);
+    });
+    EXPECT_EQ(login.txtUserName->text(), name);
+    EXPECT_TRUE(logIn(name, password));
+    EXPECT_EQ(storedNames(), (QStringList{QStringLiteral("Asha"), name}));
 }
 
 } // namespace

@@ -72,7 +72,9 @@ TEST_F(NewUser, IsLaidOutAsDesigned)
     QTest::keyClicks(newUser.txtUserName, QString(31, QLatin1Char('n')));
     EXPECT_EQ(newUser.txtUserName->text(), QString(30, QLatin1Char('n')));
     newUser.txtUserName->clear();
-    EXPECT_EQ(newUser.txtPassword->maxLength(), 12);
+    QTest::keyClicks(newUser.txtPassword, QString(13, QLatin1Char('p')));
+    EXPECT_EQ(newUser.txtPassword->text(), QString(12, QLatin1Char('p')));
+    newUser.txtPassword->clear();
     EXPECT_EQ(newUser.txtPassword->echoMode(), QLineEdit::Password);
     EXPECT_TRUE(newUser.Tag().isEmpty());
 }
