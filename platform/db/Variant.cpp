@@ -14,9 +14,19 @@ double numberFromText(const QString &text)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
+    // A number too large for a double ("1e400") is read as infinity, not ok.
+    if (!ok && std::isinf(value))
+        platform::raise(platform::err::Overflow);
     if (!ok || !std::isfinite(value))
         platform::raise(platform::err::TypeMismatch);
     return value;
+}
+
+qint64 inRange(qint64 whole, qint64 lowest, qint64 highest)
+{
+    if (whole < lowest || whole > highest)
+        platform::raise(platform::err::Overflow);
+    return whole;
 }
 
 } // namespace
@@ -48,18 +58,21 @@ qint64 Variant::toWhole(qint64 lowest, qint64 highest) const
     switch (type()) {
     case Type::Null:
         platform::raise(platform::err::InvalidUseOfNull);
-    case Type::Integer: {
-        const qint64 whole = std::get<qint64>(m_value);
-        if (whole < lowest || whole > highest)
-            platform::raise(platform::err::Overflow);
-        return whole;
-    }
+    case Type::Integer:
+        return inRange(std::get<qint64>(m_value), lowest, highest);
     case Type::Real:
         number = std::get<double>(m_value);
         break;
-    case Type::Text:
+    case Type::Text: {
+        // Whole numbers are read exactly: through a double, 2^63 - 1 would
+        // become 2^63 and overflow.
+        bool whole = false;
+        const qint64 exact = std::get<QString>(m_value).trimmed().toLongLong(&whole);
+        if (whole)
+            return inRange(exact, lowest, highest);
         number = numberFromText(std::get<QString>(m_value));
         break;
+    }
     case Type::DateTime:
         platform::raise(platform::err::TypeMismatch);
     }
