@@ -10,8 +10,8 @@
 // percentile in milliseconds.
 
 #include "bench/spelling/SpellingFolder.h"
-#include "exercises/keyboard/spelling/PictureCell.h"
 #include "exercises/keyboard/spelling/frmLevel10.h"
+#include "exercises/keyboard/words/PictureCell.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/core/Paths.h"
 #include "shell/modErrors.h"

@@ -9,18 +9,16 @@
 // Run it under a real window system (an X server with a window manager).
 
 #include "bench/lesson/LessonFolder.h"
+#include "bench/shots/ScreenshotSteps.h"
 #include "bench/spelling/SpellingFolder.h"
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
-#include "exercises/keyboard/spelling/PictureCell.h"
 #include "exercises/keyboard/spelling/frmLevel10.h"
+#include "exercises/keyboard/words/PictureCell.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/core/Paths.h"
 #include "shell/modMain.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QMouseEvent>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -28,29 +26,8 @@
 
 namespace {
 
-void waitFor(int milliseconds)
-{
-    QDeadlineTimer deadline(milliseconds);
-    while (!deadline.hasExpired())
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-void save(const QString &file)
-{
-    QApplication::primaryScreen()->grabWindow(0).save(file);
-    std::printf("%s\n", qPrintable(file));
-}
-
-void clickImage(QWidget *image)
-{
-    const QPoint at = image->rect().center();
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(image->mapToGlobal(at)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(image, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), QPointF(image->mapToGlobal(at)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(image, &release);
-}
+using shots::clickImage;
+using shots::waitFor;
 
 // Types the right spelling of the current question, held in its hidden
 // correct row, from letter `from` up to letter `letters`, with its second
@@ -101,7 +78,7 @@ int main(int argc, char **argv)
     form->setCaption(QStringLiteral("Spelling"));
     form->Show();
     waitFor(1000);
-    save(out + "-1-study.png");
+    shots::saveScreen(out + "-1-study.png");
 
     form->cmdStartTest->click();
     form->keyboard()->setHighlightPause(0);
@@ -111,7 +88,7 @@ int main(int argc, char **argv)
     }
     typeAnswer(*form, 2);
     waitFor(1000);
-    save(out + "-2-test.png");
+    shots::saveScreen(out + "-2-test.png");
 
     typeAnswer(*form, 6, false, 2);
     form->cmdNextWord->click();
@@ -121,13 +98,13 @@ int main(int argc, char **argv)
             form->cmdNextWord->click();
     }
     QTimer::singleShot(1000, [&out] {
-        save(out + "-3-score.png");
+        shots::saveScreen(out + "-3-score.png");
         if (QWidget *box = QApplication::activeModalWidget())
             box->close();
     });
     form->cmdMarkTest->click();
     waitFor(1000);
-    save(out + "-4-marked.png");
+    shots::saveScreen(out + "-4-marked.png");
     form->Unload();
     waitFor(200);
     modMain::resetForTests();

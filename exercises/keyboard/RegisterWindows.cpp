@@ -1,5 +1,6 @@
 #include "exercises/keyboard/RegisterWindows.h"
 
+#include "exercises/keyboard/numbers/frmLevel12.h"
 #include "exercises/keyboard/spelling/frmLevel10.h"
 #include "shell/levels/ExerciseWindows.h"
 
@@ -11,6 +12,8 @@ void registerWindows()
 {
     levels::registerWindow(QStringLiteral("frmLevel10"),
                            [] { return std::make_unique<frmLevel10>(); });
+    levels::registerWindow(QStringLiteral("frmLevel12"),
+                           [] { return std::make_unique<frmLevel12>(); });
 }
 
 } // namespace exercises::keyboard

@@ -1,7 +1,8 @@
 #include "exercises/keyboard/RegisterWindows.h"
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
-#include "exercises/keyboard/spelling/PictureCell.h"
+#include "exercises/keyboard/numbers/frmLevel12.h"
 #include "exercises/keyboard/spelling/frmLevel10.h"
+#include "exercises/keyboard/words/PictureCell.h"
 #include "exercises/letters/RegisterWindows.h"
 #include "exercises/letters/listening/ListeningForms.h"
 #include "exercises/letters/listening/frmListening.h"
@@ -347,6 +348,62 @@ TEST_F(AlphabetJourney, ALearnerAtLevel10SpellsTenWordsOnTheKeyboardAndReachesLe
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(form.ssPnlInfo->isVisible());
     EXPECT_TRUE(form.mnuFileExercise4->isEnabled());
+}
+
+TEST_F(AlphabetJourney, ALearnerAtLevel19TypesTenNumbersOfTheCourseAndReachesLevel20)
+{
+    ASSERT_EQ(modMain::AdvanceUserLevel(modMain::gUserName, 19), -1);
+    form.EnableDisableMenus(true);
+    ASSERT_TRUE(form.mnuFileExercise7Item[5]->isEnabled());
+    ASSERT_FALSE(form.mnuFileExercise7Item[6]->isEnabled());
+
+    form.mnuFileExercise7Item[5]->trigger();
+    QPointer<frmLevel12> numbers = forms::Forms::find<frmLevel12>(QStringLiteral("frmLevel12"));
+    ASSERT_NE(numbers.data(), nullptr);
+    EXPECT_EQ(numbers->Caption(), "Numbers - 81 to 100");
+    EXPECT_FALSE(form.isVisible());
+
+    // The learning page: 81 to 100 in the course's digits, each row heard in
+    // a recording of the program folder.
+    const auto digitsOf = [](int number) {
+        std::vector<int> digits;
+        for (const QChar c : QString::number(number))
+            digits.push_back(c.digitValue());
+        return digits;
+    };
+    for (std::size_t row = 0; row < 20; ++row) {
+        const std::vector<int> digits = digitsOf(81 + int(row));
+        for (std::size_t cell = 0; cell < 3; ++cell) {
+            const bool used = cell < digits.size();
+            EXPECT_EQ(numbers->picWord[row][cell]->Tag(),
+                      used ? QString::number(digits[cell]) : QString());
+            EXPECT_EQ(numbers->picWord[row][cell]->pixmap().isNull(), !used);
+        }
+        QTest::mouseClick(numbers->cmdWordSound[row], Qt::LeftButton);
+        EXPECT_TRUE(QFile::exists(platform::localPath(FakeSoundBackend::playLog().last())))
+            << "row " << row + 1;
+    }
+
+    QTest::mouseClick(numbers->cmdStartTest, Qt::LeftButton);
+    frmKeyboard *keypad = numbers->keyboard();
+    ASSERT_NE(keypad, nullptr);
+    keypad->setHighlightPause(0);
+    MessageBoxScript boxes;
+    boxes.expectExactly(QStringLiteral("You got 10 out of 10"), 64, Ok);
+    for (int question = 1; question <= 10; ++question) {
+        for (int digit : digitsOf(80 + numbers->questionPosition(question)))
+            QTest::mouseClick(keypad->ImgLetter.at(std::size_t(digit)), Qt::LeftButton);
+        QTest::mouseClick(question < 10 ? numbers->cmdNextWord : numbers->cmdMarkTest,
+                          Qt::LeftButton);
+    }
+    EXPECT_EQ(boxes.shown().size(), 1);
+    EXPECT_EQ(stored(), 20);
+    EXPECT_TRUE(form.mnuFileExercise7Item[6]->isEnabled());
+
+    QTest::mouseClick(numbers->cmdExit, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(numbers.isNull());
+    EXPECT_TRUE(form.isVisible());
 }
 
 } // namespace

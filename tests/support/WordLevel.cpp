@@ -41,9 +41,60 @@ void WordLevel::writeWord(int wordId, const std::vector<int> &keys)
     schema::Writer writer(m_folder.levelDatabase(m_level));
     writer.begin();
     writer.addWord(wordId, soundFile(wordId));
+    addLetters(writer, wordId, keys);
+    writer.commit();
+}
+
+void WordLevel::addLetters(schema::Writer &writer, int wordId, const std::vector<int> &keys)
+{
     for (int i = int(keys.size()) - 1; i >= 0; --i)
         writer.addWordLetter(wordId, keys[std::size_t(i)], i + 1);
+}
+
+void WordLevel::writeDigitKeys()
+{
+    schema::Writer writer(m_folder.levelDatabase(m_level));
+    writer.begin();
+    for (int digit = 0; digit <= 9; ++digit) {
+        const QString n = QString::number(digit);
+        writer.addKeyboardChar(
+            digit, n, n,
+            m_media.picture("digits\\digit" + n + ".png", {25, 33}, keyColour(digit + 1)),
+            "\\digits\\digit" + n + ".mp3");
+    }
     writer.commit();
+}
+
+void WordLevel::writeNumbers(int first, int count)
+{
+    db::Database::openExisting(m_folder.levelDatabase(m_level))
+        ->exec(QStringLiteral("DROP INDEX IF EXISTS WordLetterByWordID"));
+    schema::Writer writer(m_folder.levelDatabase(m_level));
+    writer.begin();
+    for (int place = 1; place <= count; ++place) {
+        writer.addWord(place, numberSound(place));
+        const int number = first + place - 1;
+        addLetters(writer, number, digits(number));
+    }
+    writer.commit();
+}
+
+QString WordLevel::numberSound(int place) const
+{
+    return QStringLiteral("\\Sounds\\numbers\\level%1-%2.mp3").arg(m_level).arg(place);
+}
+
+std::vector<int> WordLevel::digits(int number)
+{
+    std::vector<int> digits;
+    for (const QChar c : QString::number(number))
+        digits.push_back(c.digitValue());
+    return digits;
+}
+
+int WordLevel::digitShown(const QPixmap &picture)
+{
+    return keyShown(picture) - 1;
 }
 
 void WordLevel::writePool(int count)

@@ -2,7 +2,7 @@
 
 #include "exercises/keyboard/keyboards/KeyboardForms.h"
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
-#include "exercises/keyboard/spelling/PictureCell.h"
+#include "exercises/keyboard/words/TestPass.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
@@ -10,7 +10,6 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/Screen.h"
 #include "platform/services/MessageBoxStyle.h"
-#include "resources/Icons.h"
 #include "shell/Guarded.h"
 #include "shell/modMain.h"
 
@@ -32,31 +31,17 @@ QString progress(int question)
 
 frmLevel10::frmLevel10(QWidget *parent)
     : ExerciseForm(FormName, parent)
+    , m_keyboard(keyboards::LetterKeyboard)
+    , m_letterPictures(modMain::gKeyboardChars, modMain::gKeyboardCharCount, 1)
 {
     createControls();
 }
 
-frmLevel10::~frmLevel10()
-{
-    // A keyboard left open by a window that was never unloaded goes with it.
-    delete m_keyboard.data();
-}
+frmLevel10::~frmLevel10() = default;
 
 frmKeyboard *frmLevel10::keyboard() const
 {
-    return m_keyboard && m_keyboard->isLoaded() ? m_keyboard.data() : nullptr;
-}
-
-void frmLevel10::setKeyCell(int cell, const QPixmap &picture, const QString &tag)
-{
-    spelling::PictureCell *key = picKey.at(std::size_t(cell));
-    key->setPixmap(picture);
-    key->setTag(tag);
-}
-
-void frmLevel10::clearKeyCell(int cell)
-{
-    picKey.at(std::size_t(cell))->empty();
+    return m_keyboard.loaded();
 }
 
 void frmLevel10::Form_Load()
@@ -127,7 +112,7 @@ void frmLevel10::cmdStartTest_Click()
         PrepareTest();
         mintCurrentQuestion = 1;
         lblTest->setText(progress(1));
-        ShowKeyboard();
+        m_keyboard.show(FormName, *this);
         cmdStartTest->hide();
         cmdNextWord->show();
         lblDisplayText->hide();
@@ -149,24 +134,11 @@ void frmLevel10::PrepareTest()
     }
     for (int i = Questions; i < StudyWords; ++i)
         lblWord[std::size_t(i)]->hide();
-    for (spelling::PictureCell *key : picKey)
+    for (words::PictureCell *key : picKey)
         key->empty();
     ShowCorrectWords(false);
     PickTestWords();
     LoadCorrectAnswers();
-}
-
-// A new keyboard for every test: a form loads only once.
-void frmLevel10::ShowKeyboard()
-{
-    if (m_keyboard)
-        m_keyboard->Unload();
-    m_keyboard = new frmKeyboard(keyboards::LetterKeyboard);
-    m_keyboard->AttachFormControl(FormName);
-    m_keyboard->Load();
-    m_keyboard->PositionForm();
-    m_keyboard->Show(false, this);
-    m_keyboard->setDeleteOnUnload(true);
 }
 
 int frmLevel10::questionWordId(int question) const
@@ -187,8 +159,7 @@ void frmLevel10::cmdRepeatWord_Click()
 
 bool frmLevel10::tooShort()
 {
-    const int typed = m_keyboard ? m_keyboard->CurrentKeyIdx() + 1 : 0;
-    if (typed >= FewestLetters)
+    if (m_keyboard.typed() >= FewestLetters)
         return false;
     modMain::ShowMessageBox(this, QStringLiteral("The word must have at least 2 characters"),
                             services::MessageBoxStyle::Exclamation);
@@ -219,9 +190,7 @@ void frmLevel10::cmdMarkTest_Click()
         cmdExit->setLeft(ExitLeft);
         StoreAnswer();
         ++mintCurrentQuestion;
-        // Deleted later: this click may have come in during a key's highlight.
-        if (m_keyboard)
-            m_keyboard->Unload();
+        m_keyboard.unload();
         lblTest->hide();
         lblDisplayText->show();
         cmdMarkTest->hide();
@@ -236,48 +205,18 @@ void frmLevel10::cmdMarkTest_Click()
 
 void frmLevel10::StoreAnswer()
 {
-    if (m_keyboard)
-        m_keyboard->cmdUndo->hide();
-    if (mintCurrentQuestion >= 1 && mintCurrentQuestion <= Questions) {
-        Row &answer = picWord[std::size_t(mintCurrentQuestion - 1)];
-        for (std::size_t j = 0; j < Cells; ++j) {
-            answer[j]->setPixmap(picKey[j]->pixmap());
-            answer[j]->setTag(picKey[j]->Tag());
-            picKey[j]->empty();
-        }
-    }
-    if (m_keyboard)
-        m_keyboard->setCurrentKeyIdx(-1);
+    if (mintCurrentQuestion >= 1 && mintCurrentQuestion <= Questions)
+        words::takeAnswer(picWord[std::size_t(mintCurrentQuestion - 1)], picKey);
+    m_keyboard.answerTaken();
 }
 
+// The pass is stored before the score shows.
 void frmLevel10::MarkTest()
 {
-    int score = Questions;
-    for (std::size_t k = 0; k < std::size_t(Questions); ++k) {
-        Image *mark = imgMarked[k];
-        mark->setPixmap(resources::LoadResPicture(resources::TickIcon));
-        mark->show();
-        const Row &answer = picWord[k];
-        const Row &correct = picWord[k + std::size_t(Questions)];
-        for (std::size_t j = 0; j < Cells; ++j) {
-            if (answer[j]->Tag() != correct[j]->Tag()) {
-                mark->setPixmap(resources::LoadResPicture(resources::CrossIcon));
-                --score;
-                break;
-            }
-        }
-    }
+    const int score = words::markAnswers(picWord, imgMarked, Questions);
     ShowCorrectWords(true);
-
-    const int passMark = modMain::GetPassMark(m_levelDbPath);
-    const bool passed = passMark == -1 ? score == Questions : score >= passMark;
-    // Stored only while the learner's stored level is still this one: a
-    // practice pass, or a second pass in the same window, would skip level 11.
-    if (passed && modMain::GetUserLevel(modMain::gUserName, true) <= SpellingLevel) {
-        modMain::AdvanceUserLevel(modMain::gUserName, 0);
-        modMain::RefreshMainMenus(true);
-        modMain::SetLevel(-1);
-    }
+    if (words::passes(score, Questions, modMain::GetPassMark(m_levelDbPath)))
+        words::storePass(SpellingLevel);
     modMain::ShowMessageBox(this,
                             QStringLiteral("You got ") + QString::number(score) +
                                 QStringLiteral(" out of ") + QString::number(Questions),

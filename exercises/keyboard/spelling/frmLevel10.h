@@ -1,27 +1,16 @@
 #pragma once
 
-#include "exercises/keyboard/keyboards/KeyCells.h"
-#include "platform/core/TwipsGeometry.h"
+#include "exercises/keyboard/words/KeyPictures.h"
+#include "exercises/keyboard/words/TestKeyboard.h"
+#include "exercises/keyboard/words/WordControls.h"
 #include "shell/levels/ExerciseForm.h"
 
-#include <QLabel>
-#include <QPixmap>
-#include <QPointer>
-#include <QPushButton>
-
 #include <array>
-#include <map>
 #include <vector>
 
 class frmKeyboard;
 
-namespace controls {
-class SSCommand;
-class SSPanel;
-class SoundPlayer;
-} // namespace controls
-
-namespace spelling {
+namespace words {
 class PictureCell;
 }
 
@@ -35,7 +24,7 @@ class PictureCell;
 //
 // The window reads its words, and judges its tests, from the level database
 // it was opened on, also after a pass has moved the program on to level 11.
-class frmLevel10 final : public levels::ExerciseForm, public keyboards::KeyCells
+class frmLevel10 final : public levels::ExerciseForm, public words::WordControls<6>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel10)
@@ -44,7 +33,6 @@ public:
     using Label = platform::TwipsGeometry<QLabel>;
     using Image = platform::TwipsGeometry<QLabel>;
     using PictureButton = platform::TwipsGeometry<QPushButton>;
-    using Row = std::array<spelling::PictureCell *, 6>;
 
     static constexpr int StudyWords = 20;
     static constexpr int Questions = 10;
@@ -62,31 +50,6 @@ public:
     // The question being answered, 1..10; 11 once marked.
     int currentQuestion() const { return mintCurrentQuestion; }
 
-    // keyboards::KeyCells: picKey(0..5).
-    int keyCellCount() const override { return Cells; }
-    void setKeyCell(int cell, const QPixmap &picture, const QString &tag) override;
-    void clearKeyCell(int cell) override;
-
-    Label *lblHeading = nullptr;
-    Label *lblTest = nullptr;
-    Label *lblDisplayText = nullptr;
-    controls::SSPanel *pnlBlank3 = nullptr;
-    controls::SSPanel *pnlBlank5 = nullptr;
-    std::array<controls::SSPanel *, Cells> pnlUser{};
-    std::array<spelling::PictureCell *, Cells> picKey{};
-    // picWord1 .. picWord20 at 0..19.
-    std::array<Row, StudyWords> picWord{};
-    std::array<Label *, StudyWords> lblWord{};
-    std::array<PictureButton *, StudyWords> cmdWordSound{};
-    std::array<Image *, StudyWords> imgMarked{};
-    controls::SSCommand *cmdExit = nullptr;
-    controls::SSCommand *cmdRepeatWord = nullptr;
-    controls::SSCommand *cmdStartTest = nullptr;
-    controls::SSCommand *cmdNextWord = nullptr;
-    controls::SSCommand *cmdMarkTest = nullptr;
-    controls::SSCommand *cmdStartNewTest = nullptr;
-    controls::SoundPlayer *LetterSound = nullptr;
-
 protected:
     void Form_Load() override;
     void Form_QueryUnload(bool &Cancel, int UnloadMode) override;
@@ -94,7 +57,6 @@ protected:
 
 private:
     void createControls();
-    void createRows();
 
     void cmdStartNewTest_Click();
     void cmdWordSound_Click(int Index);
@@ -107,7 +69,6 @@ private:
 
     void backToOwnLevel();
     void PrepareTest();
-    void ShowKeyboard();
     // Fewer than two letters typed: says so and leaves everything as it is.
     bool tooShort();
     void StoreAnswer();
@@ -123,13 +84,11 @@ private:
     void PickTestWords();
     void LoadCorrectAnswers();
     QString GetWordSoundFile(int wordId);
-    QPixmap letterPicture(int keyNumber);
 
     // The level database the window was opened on.
     QString m_levelDbPath;
-    QPointer<frmKeyboard> m_keyboard;
-    // Key pictures as loaded, by key number, for as long as the window lives.
-    std::map<int, QPixmap> m_letterPictures;
+    words::TestKeyboard m_keyboard;
+    words::KeyPictures m_letterPictures;
 
     int mlngWordPoolSize = 60;
     std::vector<int> mintStudyWordIDs;

@@ -2,7 +2,7 @@
 
 #include "exercises/keyboard/RegisterWindows.h"
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
-#include "exercises/keyboard/spelling/PictureCell.h"
+#include "exercises/keyboard/words/PictureCell.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
@@ -19,6 +19,7 @@
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TitleBarClose.h"
 #include "tests/support/WordLevel.h"
+#include "tests/support/WordRowProbe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -81,33 +82,15 @@ protected:
         return *window;
     }
 
-    static void click(QWidget *widget)
-    {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void click(QWidget *widget) { wordrows::click(widget); }
+    static void settle() { wordrows::settle(); }
 
     static int storedLevel() { return modMain::GetUserLevel(modMain::gUserName, true); }
 
-    static Keys tags(const frmLevel10::Row &row)
-    {
-        Keys keys;
-        for (const spelling::PictureCell *cell : row) {
-            if (!cell->Tag().isEmpty())
-                keys.push_back(cell->Tag().toInt());
-        }
-        return keys;
-    }
-
+    static Keys tags(const frmLevel10::Row &row) { return wordrows::tags(row); }
     static Keys pictures(const frmLevel10::Row &row)
     {
-        Keys keys;
-        for (const spelling::PictureCell *cell : row) {
-            if (!cell->pixmap().isNull())
-                keys.push_back(WordLevel::keyShown(cell->pixmap()));
-        }
-        return keys;
+        return wordrows::pictures(row, WordLevel::keyShown);
     }
 
     // The spelling of the word asked in question q (1..10).
@@ -272,7 +255,7 @@ TEST_F(SpellingWindow, TheTestAsksTenStudyWordsAndEachAnswerNeedsTwoLetters)
     EXPECT_EQ(form.currentQuestion(), 2);
     EXPECT_EQ(tags(form.picWord[0]), first);
     EXPECT_EQ(pictures(form.picWord[0]), first);
-    for (const spelling::PictureCell *key : form.picKey) {
+    for (const words::PictureCell *key : form.picKey) {
         EXPECT_EQ(key->Tag(), "");
         EXPECT_TRUE(key->pixmap().isNull());
     }

@@ -1,4 +1,4 @@
-#include "exercises/keyboard/spelling/WordDraw.h"
+#include "exercises/keyboard/words/WordDraw.h"
 
 #include "platform/core/RuntimeError.h"
 #include "platform/services/DrawGenerator.h"
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <random>
 
-namespace spelling {
+namespace words {
 
 // Drawn among the free numbers rather than redrawn on a clash: the same
 // chances, and the draw always ends.
@@ -27,4 +27,4 @@ int drawUnused(int range, std::vector<int> &used)
     return n;
 }
 
-} // namespace spelling
+} // namespace words

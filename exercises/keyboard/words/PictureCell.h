@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QString>
 
-namespace spelling {
+namespace words {
 
 // A letter cell of a word row or of the typing cells: a picture stretched to
 // the cell, and the letter's key number as decimal text in Tag ("" when
@@ -35,4 +35,4 @@ private:
     QString m_tag;
 };
 
-} // namespace spelling
+} // namespace words

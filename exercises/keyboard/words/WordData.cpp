@@ -1,4 +1,4 @@
-#include "exercises/keyboard/spelling/WordData.h"
+#include "exercises/keyboard/words/WordData.h"
 
 #include "platform/core/Paths.h"
 #include "platform/core/RuntimeError.h"
@@ -11,7 +11,7 @@
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 
-namespace spelling {
+namespace words {
 namespace {
 
 // Opens the query on its own connection, hands the rows to read, and closes
@@ -76,4 +76,4 @@ std::vector<int> GetWordLetters(QWidget *owner, const QString &levelDbPath, int 
     return letters;
 }
 
-} // namespace spelling
+} // namespace words

@@ -1,0 +1,279 @@
+#include "exercises/keyboard/numbers/frmLevel12.h"
+
+#include "exercises/keyboard/keyboards/KeyboardForms.h"
+#include "exercises/keyboard/words/TestPass.h"
+#include "platform/controls/SSCommand.h"
+#include "platform/controls/SSPanel.h"
+#include "platform/controls/SoundPlayer.h"
+#include "platform/forms/CenterForm.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/Screen.h"
+#include "platform/services/MessageBox.h"
+#include "platform/services/MessageBoxStyle.h"
+#include "resources/StringIds.h"
+#include "resources/StringTable.h"
+#include "shell/Guarded.h"
+#include "shell/modMain.h"
+
+namespace {
+
+const QString FormName = QStringLiteral("frmLevel12");
+constexpr int FirstRangeLevel = 15;
+constexpr int FullLevel = 20;
+constexpr int TestTop = 720;
+constexpr int FullModeTextTop = 4080;
+constexpr int FewestDigits = 1;
+
+QString progress(int question, int questions)
+{
+    return QStringLiteral("Test for Number ") + QString::number(question) + QStringLiteral(" of ") +
+           QString::number(questions);
+}
+
+} // namespace
+
+frmLevel12::frmLevel12(QWidget *parent)
+    : ExerciseForm(FormName, parent)
+    , m_keyboard(keyboards::DigitKeypad)
+    , m_digitPictures(modMain::gNumKeyboardChars, modMain::gNumKeyboardCharCount, 0)
+{
+    createControls();
+}
+
+frmLevel12::~frmLevel12() = default;
+
+frmKeyboard *frmLevel12::keyboard() const
+{
+    return m_keyboard.loaded();
+}
+
+bool frmLevel12::rangeMode() const
+{
+    return NumberStage >= 1 && NumberStage <= 5;
+}
+
+int frmLevel12::ownLevel() const
+{
+    return rangeMode() ? FirstRangeLevel + NumberStage - 1 : FullLevel;
+}
+
+void frmLevel12::Form_Load()
+{
+    guarded(
+        [this] {
+            forms::Screen::setMousePointer(forms::Hourglass);
+            LetterSound->setVisible(false);
+            mintQuestionCount = 10;
+            m_levelDbPath = modMain::gLevelDbPath;
+            modMain::LoadNumKeyboardCharSet();
+            cmdStartNewTest_Click();
+            forms::Screen::setMousePointer(forms::DefaultPointer);
+        },
+        [] { forms::Screen::setMousePointer(forms::DefaultPointer); });
+}
+
+// The first page: the learning page of the range, or in full mode a line
+// of text.
+void frmLevel12::cmdStartNewTest_Click()
+{
+    handled([this] {
+        if (rangeMode()) {
+            lblTest->setTop(TestTop);
+            lblTest->hide();
+            lblDisplayText->show();
+        } else {
+            lblTest->setText(QStringLiteral("This level will test you between numbers 1 to 100"));
+            lblTest->setTop(FullModeTextTop);
+            lblTest->show();
+            lblDisplayText->hide();
+        }
+        mblnDoNotDisplayMsgBox = false;
+        mblnExit = true;
+        ClearAllWords();
+        PickStudyWords();
+        if (rangeMode()) {
+            LoadStudyWords();
+            for (std::size_t i = words::RowsPerColumn; i < StudyNumbers; ++i)
+                lblWord[i]->show();
+        } else {
+            for (Label *label : lblWord)
+                label->hide();
+        }
+        for (std::size_t i = 0; i < StudyNumbers; ++i) {
+            cmdWordSound[i]->setVisible(rangeMode());
+            imgMarked[i]->hide();
+        }
+        cmdStartTest->show();
+        cmdStartNewTest->hide();
+        forms::CenterForm(*this);
+    });
+}
+
+void frmLevel12::cmdWordSound_Click(int Index)
+{
+    handled([this, Index] {
+        LetterSound->Open(mstrStudySoundFiles.at(std::size_t(Index)));
+        mintPlayingIndex = Index;
+        LetterSound->Play();
+    });
+}
+
+void frmLevel12::LetterSound_PlayFinished()
+{
+    cmdWordSound.at(std::size_t(mintPlayingIndex))->setEnabled(true);
+    LetterSound->Close();
+}
+
+void frmLevel12::cmdStartTest_Click()
+{
+    handled([this] {
+        lblTest->hide();
+        lblDisplayText->show();
+        lblTest->setTop(TestTop);
+        for (std::size_t i = 0; i < words::RowsPerColumn; ++i)
+            lblWord[i]->show();
+        mblnDoNotDisplayMsgBox = false;
+        mblnExit = true;
+        PrepareTest();
+        mintCurrentQuestion = 1;
+        lblTest->setText(progress(mintCurrentQuestion, mintQuestionCount));
+        m_keyboard.show(FormName, *this);
+        cmdStartTest->hide();
+        cmdNextWord->show();
+        lblTest->show();
+        lblDisplayText->hide();
+        pnlBlank3->show();
+        cmdRepeatWord_Click();
+        cmdRepeatWord->show();
+        cmdNextWord->show();
+    });
+}
+
+void frmLevel12::PrepareTest()
+{
+    ClearAllWords();
+    for (std::size_t i = 0; i < StudyNumbers; ++i) {
+        cmdWordSound[i]->hide();
+        imgMarked[i]->hide();
+    }
+    for (std::size_t i = words::RowsPerColumn; i < StudyNumbers; ++i)
+        lblWord[i]->hide();
+    for (words::PictureCell *key : picKey)
+        key->empty();
+    ShowCorrectWords(false);
+    PickTestWords();
+    LoadCorrectAnswers();
+}
+
+// The path is looked up again at every play. An empty one plays nothing
+// and ends at once.
+void frmLevel12::cmdRepeatWord_Click()
+{
+    handled([this] {
+        if (mintCurrentQuestion < 1 || mintCurrentQuestion > mintQuestionCount)
+            return;
+        LetterSound->Open(GetWordSoundFile(questionPosition(mintCurrentQuestion)));
+        LetterSound->Play();
+    });
+}
+
+bool frmLevel12::nothingTyped(const QString &message)
+{
+    if (m_keyboard.typed() >= FewestDigits)
+        return false;
+    modMain::ShowMessageBox(this, message, services::MessageBoxStyle::Exclamation);
+    return true;
+}
+
+void frmLevel12::cmdNextWord_Click()
+{
+    handled([this] {
+        if (nothingTyped(QStringLiteral("The Number must have at least 1 number")))
+            return;
+        lblTest->setText(progress(mintCurrentQuestion + 1, mintQuestionCount));
+        StoreAnswer();
+        if (mintCurrentQuestion == mintQuestionCount - 1) {
+            cmdNextWord->hide();
+            cmdMarkTest->show();
+        }
+        ++mintCurrentQuestion;
+        cmdRepeatWord_Click();
+    });
+}
+
+void frmLevel12::cmdMarkTest_Click()
+{
+    handled([this] {
+        if (nothingTyped(QStringLiteral("The word must have at least 1 characters")))
+            return;
+        StoreAnswer();
+        ++mintCurrentQuestion;
+        m_keyboard.unload();
+        lblTest->hide();
+        lblDisplayText->show();
+        cmdMarkTest->hide();
+        cmdRepeatWord->hide();
+        (rangeMode() ? cmdStartNewTest : cmdStartTest)->show();
+        pnlBlank3->hide();
+        MarkTest();
+        mblnDoNotDisplayMsgBox = true;
+        mblnExit = true;
+    });
+}
+
+void frmLevel12::StoreAnswer()
+{
+    if (mintCurrentQuestion >= 1 && mintCurrentQuestion <= words::RowsPerColumn)
+        words::takeAnswer(picWord[std::size_t(mintCurrentQuestion - 1)], picKey);
+    m_keyboard.answerTaken();
+}
+
+// The score shows before the pass is stored.
+void frmLevel12::MarkTest()
+{
+    const int score = words::markAnswers(picWord, imgMarked, mintQuestionCount);
+    ShowCorrectWords(true);
+    modMain::ShowMessageBox(this,
+                            QStringLiteral("You got ") + QString::number(score) +
+                                QStringLiteral(" out of ") + QString::number(mintQuestionCount),
+                            services::MessageBoxStyle::Information);
+    if (words::passes(score, mintQuestionCount, modMain::GetPassMark(m_levelDbPath)))
+        words::storePass(ownLevel());
+}
+
+bool frmLevel12::confirmLeaving()
+{
+    return services::MessageBox(
+               this, resources::LoadResString(resources::str::ExitTestFails),
+               services::MessageBoxStyle::YesNo + services::MessageBoxStyle::Question +
+                   services::MessageBoxStyle::DefaultButton2) == services::MessageBoxAnswer::Yes;
+}
+
+void frmLevel12::cmdExit_Click()
+{
+    handled([this] {
+        if (!mblnDoNotDisplayMsgBox) {
+            if (!confirmLeaving())
+                return;
+            mblnDoNotDisplayMsgBox = true;
+        } else if (!mblnExit) {
+            return;
+        }
+        Unload();
+    });
+}
+
+void frmLevel12::Form_QueryUnload(bool &Cancel, int)
+{
+    handled([&] {
+        if (!mblnDoNotDisplayMsgBox && !confirmLeaving())
+            Cancel = true;
+    });
+}
+
+void frmLevel12::Form_Unload(bool &)
+{
+    LetterSound->Stop();
+    if (forms::Form *main = forms::Forms::find(QStringLiteral("frmMain")))
+        main->Show(false);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace words {
+
+// A score passes a pass mark of -1 only when every question is right.
+bool passes(int score, int questions, int passMark);
+
+// Stores the level after ownLevel for the learner, refreshes the menus and
+// moves the level database on, while the stored level is still ownLevel and
+// the learner is not practising an earlier level: a second pass in the same
+// window would otherwise skip a level. Whether it stored.
+bool storePass(int ownLevel);
+
+} // namespace words
