@@ -10,10 +10,6 @@
 
 class frmKeyboard;
 
-namespace words {
-class PictureCell;
-}
-
 // The spelling exercise of level 10. The study page shows 20 words drawn
 // from the level's 60 as rows of letter pictures, each with a speaker button;
 // the test speaks 10 of them and the learner spells each on the letter
@@ -30,9 +26,9 @@ class frmLevel10 final : public levels::ExerciseForm, public words::WordControls
     Q_DISABLE_COPY_MOVE(frmLevel10)
 
 public:
-    using Label = platform::TwipsGeometry<QLabel>;
-    using Image = platform::TwipsGeometry<QLabel>;
-    using PictureButton = platform::TwipsGeometry<QPushButton>;
+    using Label = words::Label;
+    using Image = words::Image;
+    using PictureButton = words::PictureButton;
 
     static constexpr int StudyWords = 20;
     static constexpr int Questions = 10;

@@ -20,6 +20,7 @@
 #include "tests/support/TitleBarClose.h"
 #include "tests/support/WordLevel.h"
 #include "tests/support/WordRowProbe.h"
+#include "tests/support/WordWindowTest.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -54,26 +55,13 @@ int firstNumber(int level)
 // The main window on the information screen with "Asha" logged in, and the
 // numbers window opened from Exercise 7 of the File menu on levels whose
 // databases the test writes.
-class NumbersWindow : public ::testing::Test
+class NumbersWindow : public WordWindowTest<frmLevel12>
 {
 protected:
     NumbersWindow()
     {
-        modMain::resetForTests();
-        modMain::gDbPath = folder.usersDatabase();
-        modMain::OpenUserDatabase();
-        EXPECT_EQ(modMain::AddUser(QStringLiteral("Asha"), QStringLiteral("secret")), -1);
-        modMain::gUserName = QStringLiteral("Asha");
         exercises::keyboard::registerWindows();
         main.Load();
-    }
-
-    ~NumbersWindow() override
-    {
-        delete window.data();
-        settle();
-        levels::clearWindows();
-        modMain::resetForTests();
     }
 
     // A level of the numbers course with its digit keys and its range.
@@ -89,23 +77,13 @@ protected:
     // Exercise 7's item for the level, with the learner stored at `stored`.
     frmLevel12 &open(int level, int stored)
     {
-        EXPECT_EQ(modMain::AdvanceUserLevel(modMain::gUserName, stored), -1);
-        modMain::SetLevel(-1);
-        main.EnableDisableMenus(true);
-        main.Show();
-        main.mnuFileExercise7Item.at(std::size_t(level - 14))->trigger();
-        window = forms::Forms::find<frmLevel12>(QStringLiteral("frmLevel12"));
-        EXPECT_NE(window.data(), nullptr);
+        openFrom(main.mnuFileExercise7Item.at(std::size_t(level - 14)), stored,
+                 QStringLiteral("frmLevel12"));
         numberAt = [first = firstNumber(level)](int place) {
             return WordLevel::digits(first + place - 1);
         };
         return *window;
     }
-
-    static void click(QWidget *widget) { wordrows::click(widget); }
-    static void settle() { wordrows::settle(); }
-
-    static int storedLevel() { return modMain::GetUserLevel(modMain::gUserName, true); }
 
     static Digits tags(const frmLevel12::Row &row) { return wordrows::tags(row); }
     static Digits pictures(const frmLevel12::Row &row)
@@ -155,12 +133,7 @@ protected:
         click(window->cmdMarkTest);
     }
 
-    ScreenSizeDouble screen{1024, 768};
-    TempProgramFolder folder;
-    std::unique_ptr<FakeSoundBackend::Installation> sounds = FakeSoundBackend::install();
     std::vector<std::unique_ptr<WordLevel>> levelData;
-    frmMain main;
-    QPointer<frmLevel12> window;
     std::function<Digits(int place)> numberAt;
 };
 

@@ -20,6 +20,7 @@
 #include "tests/support/TitleBarClose.h"
 #include "tests/support/WordLevel.h"
 #include "tests/support/WordRowProbe.h"
+#include "tests/support/WordWindowTest.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -44,16 +45,11 @@ using Keys = std::vector<int>;
 // The main window on the information screen with "Asha" logged in, a
 // level 10 of 34 coloured keys and 60 words, and the spelling window opened
 // from Exercise 3 of the File menu.
-class SpellingWindow : public ::testing::Test
+class SpellingWindow : public WordWindowTest<frmLevel10>
 {
 protected:
     SpellingWindow()
     {
-        modMain::resetForTests();
-        modMain::gDbPath = folder.usersDatabase();
-        modMain::OpenUserDatabase();
-        EXPECT_EQ(modMain::AddUser(QStringLiteral("Asha"), QStringLiteral("secret")), -1);
-        modMain::gUserName = QStringLiteral("Asha");
         exercises::keyboard::registerWindows();
         // The lesson that the menu choice opens first needs letters.
         lesson.write(10, 2);
@@ -61,31 +57,11 @@ protected:
         main.Load();
     }
 
-    ~SpellingWindow() override
-    {
-        delete window.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        levels::clearWindows();
-        modMain::resetForTests();
-    }
-
     // Exercise 3 of the File menu, with the learner stored at that level.
     frmLevel10 &open(int stored)
     {
-        EXPECT_EQ(modMain::AdvanceUserLevel(modMain::gUserName, stored), -1);
-        modMain::SetLevel(-1);
-        main.EnableDisableMenus(true);
-        main.Show();
-        main.mnuFileExercise3->trigger();
-        window = forms::Forms::find<frmLevel10>(QStringLiteral("frmLevel10"));
-        EXPECT_NE(window.data(), nullptr);
-        return *window;
+        return openFrom(main.mnuFileExercise3, stored, QStringLiteral("frmLevel10"));
     }
-
-    static void click(QWidget *widget) { wordrows::click(widget); }
-    static void settle() { wordrows::settle(); }
-
-    static int storedLevel() { return modMain::GetUserLevel(modMain::gUserName, true); }
 
     static Keys tags(const frmLevel10::Row &row) { return wordrows::tags(row); }
     static Keys pictures(const frmLevel10::Row &row)
@@ -140,13 +116,8 @@ protected:
         };
     }
 
-    ScreenSizeDouble screen{1024, 768};
-    TempProgramFolder folder;
-    std::unique_ptr<FakeSoundBackend::Installation> sounds = FakeSoundBackend::install();
     LessonLevel lesson{folder, [](const QString &) {}};
     WordLevel words{folder, 10};
-    frmMain main;
-    QPointer<frmLevel10> window;
 };
 
 TEST_F(SpellingWindow, TheStudyPageShowsTwentyDifferentWordsEachWithItsRecording)

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/forms/Forms.h"
+#include "shell/levels/ExerciseWindows.h"
+#include "shell/mainwindow/frmMain.h"
+#include "shell/modMain.h"
+#include "tests/support/FakeSoundBackend.h"
+#include "tests/support/ScreenSizeDouble.h"
+#include "tests/support/TempProgramFolder.h"
+#include "tests/support/WordRowProbe.h"
+
+#include <QAction>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+// A test of a window of word (or number) rows opened from the File menu of
+// the main window, with "Asha" logged in: the derived fixture registers the
+// windows, writes its levels and then loads main.
+template <typename Window> class WordWindowTest : public ::testing::Test
+{
+protected:
+    WordWindowTest()
+    {
+        modMain::resetForTests();
+        modMain::gDbPath = folder.usersDatabase();
+        modMain::OpenUserDatabase();
+        EXPECT_EQ(modMain::AddUser(QStringLiteral("Asha"), QStringLiteral("secret")), -1);
+        modMain::gUserName = QStringLiteral("Asha");
+    }
+
+    ~WordWindowTest() override
+    {
+        delete window.data();
+        settle();
+        levels::clearWindows();
+        modMain::resetForTests();
+    }
+
+    // The menu item, with the learner stored at that level.
+    Window &openFrom(QAction *item, int stored, const QString &formName)
+    {
+        EXPECT_EQ(modMain::AdvanceUserLevel(modMain::gUserName, stored), -1);
+        modMain::SetLevel(-1);
+        main.EnableDisableMenus(true);
+        main.Show();
+        item->trigger();
+        window = forms::Forms::find<Window>(formName);
+        EXPECT_NE(window.data(), nullptr);
+        return *window;
+    }
+
+    static void click(QWidget *widget) { wordrows::click(widget); }
+    static void settle() { wordrows::settle(); }
+    static int storedLevel() { return modMain::GetUserLevel(modMain::gUserName, true); }
+
+    ScreenSizeDouble screen{1024, 768};
+    TempProgramFolder folder;
+    std::unique_ptr<FakeSoundBackend::Installation> sounds = FakeSoundBackend::install();
+    frmMain main;
+    QPointer<Window> window;
+};
