@@ -48,7 +48,9 @@ void frmLevel20::createControls()
     lblHeading->setAlignment(Qt::AlignCenter);
     lblTest = words::makeLabel(this, QStringLiteral("Test for Number 1 of 10"), 120, 720, 7725, 420,
                                words::headingFont());
-    lblTest->setAlignment(Qt::AlignCenter);
+    // Text from the top: the progress line keeps the start text's height and
+    // would otherwise run into the typing cells below it.
+    lblTest->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblTest->setWordWrap(true);
     lblTest->hide();
     lblAnswer = words::makeLabel(this, QStringLiteral("Answer"), 5040, 1680, 2685, 420,
