@@ -60,13 +60,6 @@ protected:
                         QStringLiteral("frmLevel20"));
     }
 
-    void startTest()
-    {
-        click(window->cmdStartTest);
-        ASSERT_NE(window->keyboard(), nullptr);
-        window->keyboard()->setHighlightPause(0);
-    }
-
     void type(const QString &digits)
     {
         for (QChar digit : digits)
