@@ -1,6 +1,6 @@
 // Pictures of the maths window for a person to look at, taken from the whole
 // screen so the keypad beside the window and the score box show: the start
-// page, the test with three answers and one being typed, the score box, and
+// page (-1-first), the test with three answers and one being typed, the score box, and
 // the marked page.
 //   maths_screenshots <output folder> <name prefix> <level 21..25> <program folder>
 // The program folder is one whose maths levels have their digit keys (the
@@ -63,16 +63,7 @@ int main(int argc, char **argv)
     modMain::gUserName = QStringLiteral("Asha");
     modMain::SetLevel(-1);
 
-    // As the dispatcher opens it.
-    auto *form = new frmLevel20;
-    form->NumberStage = row->numberStage;
-    form->MAX_WORDS = row->maxWords;
-    form->setDeleteOnUnload(true);
-    form->Load();
-    form->setCaption(QString::fromLatin1(row->caption));
-    form->Show();
-    waitFor(1000);
-    shots::saveScreen(out + "-1-start.png");
+    auto *form = shots::openLevel<frmLevel20>(*row, out);
 
     shots::shootDigitTest(*form, out, typeAnswer);
     form->mblnDoNotDisplayMsgBox = true;

@@ -73,16 +73,7 @@ int main(int argc, char **argv)
     modMain::gUserName = QStringLiteral("Asha");
     modMain::SetLevel(-1);
 
-    // As the dispatcher opens it.
-    auto *form = new frmLevel12;
-    form->NumberStage = row->numberStage;
-    form->MAX_WORDS = row->maxWords;
-    form->setDeleteOnUnload(true);
-    form->Load();
-    form->setCaption(QString::fromLatin1(row->caption));
-    form->Show();
-    waitFor(1000);
-    shots::saveScreen(out + "-1-first.png");
+    auto *form = shots::openLevel<frmLevel12>(*row, out);
 
     shots::shootDigitTest(*form, out, typeAnswer);
     form->mblnDoNotDisplayMsgBox = true;

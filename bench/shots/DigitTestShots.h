@@ -1,10 +1,27 @@
 #pragma once
 
 #include "bench/shots/ScreenshotSteps.h"
+#include "shell/levels/LevelTable.h"
 
 #include <QString>
 
 namespace shots {
+
+// The level's window as the dispatcher opens it (stage, pool, caption),
+// shown and taken as `out`-1-first.png.
+template <typename Form> Form *openLevel(const levels::LevelRow &row, const QString &out)
+{
+    auto *form = new Form;
+    form->NumberStage = row.numberStage;
+    form->MAX_WORDS = row.maxWords;
+    form->setDeleteOnUnload(true);
+    form->Load();
+    form->setCaption(QString::fromLatin1(row.caption));
+    form->Show();
+    waitFor(1000);
+    saveScreen(out + "-1-first.png");
+    return form;
+}
 
 // A test typed on the digit keypad, as the numbers and maths pictures show
 // it: three answers (the second wrong) and the first digit of the fourth in
