@@ -85,16 +85,20 @@ int frmLevel20::ownLevel() const
 
 void frmLevel20::Form_Load()
 {
-    guarded([this] {
-        forms::Screen::setMousePointer(forms::Hourglass);
-        mintQuestionCount = Questions;
-        if (knownStage() && Stages[std::size_t(NumberStage - 1)].heading)
-            lblHeading->setText(QString::fromLatin1(Stages[std::size_t(NumberStage - 1)].heading));
-        m_levelDbPath = modMain::gLevelDbPath;
-        modMain::LoadNumKeyboardCharSet();
-        cmdStartNewTest_Click();
-        forms::Screen::setMousePointer(forms::DefaultPointer);
-    });
+    guarded(
+        [this] {
+            forms::Screen::setMousePointer(forms::Hourglass);
+            mintQuestionCount = Questions;
+            if (knownStage() && Stages[std::size_t(NumberStage - 1)].heading)
+                lblHeading->setText(
+                    QString::fromLatin1(Stages[std::size_t(NumberStage - 1)].heading));
+            m_levelDbPath = modMain::gLevelDbPath;
+            modMain::LoadNumKeyboardCharSet();
+            cmdStartNewTest_Click();
+            forms::Screen::setMousePointer(forms::DefaultPointer);
+        },
+        // A load that fails part way leaves no hourglass behind.
+        [] { forms::Screen::setMousePointer(forms::DefaultPointer); });
 }
 
 // The start page: what the level tests.
@@ -155,17 +159,16 @@ bool frmLevel20::NewQuestionSet()
     return true;
 }
 
+// A set that could not be drawn is all 0.
 void frmLevel20::DisplayQuestions()
 {
     using maths::MathsQuestions;
     for (std::size_t k = 0; k < Questions; ++k) {
-        const int q = int(k);
-        const int first = q < m_questions->questionCount() ? m_questions->mintFirstOperand()[k] : 0;
-        const int second =
-            q < m_questions->questionCount() ? m_questions->mintSecondOperand()[k] : 0;
-        pnlNumber[k][0]->setCaption(MathsQuestions::DigitString(first));
-        pnlNumber[k][1]->setCaption(MathsQuestions::DigitString(second));
-        pnlAnswer[k]->setCaption(MathsQuestions::DigitString(m_questions->StageAnswer(q)));
+        pnlNumber[k][0]->setCaption(
+            MathsQuestions::DigitString(m_questions->mintFirstOperand().at(k)));
+        pnlNumber[k][1]->setCaption(
+            MathsQuestions::DigitString(m_questions->mintSecondOperand().at(k)));
+        pnlAnswer[k]->setCaption(MathsQuestions::DigitString(m_questions->StageAnswer(int(k))));
     }
 }
 

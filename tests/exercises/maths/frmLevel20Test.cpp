@@ -273,14 +273,6 @@ TEST_F(MathsWindow, APassOfLevel25Stores26OnceAndEveryItemStaysOpen)
     passTest();
     EXPECT_EQ(storedLevel(), 26);
     EXPECT_EQ(closedItems(), QStringList());
-
-    // At stored level 26 the last item opens level 25 as practice.
-    click(form.cmdExit);
-    settle();
-    ASSERT_TRUE(window.isNull());
-    open(25, 26);
-    passTest();
-    EXPECT_EQ(storedLevel(), 26);
 }
 
 TEST_F(MathsWindow, APassAtTheStoredLevelStoresTheNextOnlyOnce)
