@@ -9,7 +9,7 @@
 
 #include "bench/lesson/LessonFolder.h"
 #include "bench/numbers/NumbersFolder.h"
-#include "bench/shots/ScreenshotSteps.h"
+#include "bench/shots/DigitTestShots.h"
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
 #include "exercises/keyboard/numbers/frmLevel12.h"
 #include "platform/controls/SSCommand.h"
@@ -19,7 +19,6 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -74,43 +73,9 @@ int main(int argc, char **argv)
     modMain::gUserName = QStringLiteral("Asha");
     modMain::SetLevel(-1);
 
-    // As the dispatcher opens it.
-    auto *form = new frmLevel12;
-    form->NumberStage = row->numberStage;
-    form->MAX_WORDS = row->maxWords;
-    form->setDeleteOnUnload(true);
-    form->Load();
-    form->setCaption(QString::fromLatin1(row->caption));
-    form->Show();
-    waitFor(1000);
-    shots::saveScreen(out + "-1-first.png");
+    auto *form = shots::openLevel<frmLevel12>(*row, out);
 
-    form->cmdStartTest->click();
-    form->keyboard()->setHighlightPause(0);
-    for (int q = 1; q <= 3; ++q) {
-        typeAnswer(*form, 3, q == 2);
-        form->cmdNextWord->click();
-    }
-    typeAnswer(*form, 1);
-    waitFor(1000);
-    shots::saveScreen(out + "-2-test.png");
-
-    form->keyboard()->cmdUndo->click();
-    typeAnswer(*form);
-    form->cmdNextWord->click();
-    for (int q = 5; q <= 10; ++q) {
-        typeAnswer(*form, 3, q == 7);
-        if (q < 10)
-            form->cmdNextWord->click();
-    }
-    QTimer::singleShot(1000, [&out] {
-        shots::saveScreen(out + "-3-score.png");
-        if (QWidget *box = QApplication::activeModalWidget())
-            box->close();
-    });
-    form->cmdMarkTest->click();
-    waitFor(1000);
-    shots::saveScreen(out + "-4-marked.png");
+    shots::shootDigitTest(*form, out, typeAnswer);
     form->mblnDoNotDisplayMsgBox = true;
     form->Unload();
     waitFor(200);

@@ -1,10 +1,12 @@
 #include "bench/shots/ScreenshotSteps.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -33,6 +35,18 @@ void clickImage(QWidget *image)
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), QPointF(image->mapToGlobal(at)),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(image, &release);
+}
+
+void markAndShoot(QAbstractButton *mark, const QString &out)
+{
+    QTimer::singleShot(1000, [out] {
+        saveScreen(out + "-3-score.png");
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    mark->click();
+    waitFor(1000);
+    saveScreen(out + "-4-marked.png");
 }
 
 } // namespace shots

@@ -20,7 +20,6 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -97,14 +96,7 @@ int main(int argc, char **argv)
         if (q < 10)
             form->cmdNextWord->click();
     }
-    QTimer::singleShot(1000, [&out] {
-        shots::saveScreen(out + "-3-score.png");
-        if (QWidget *box = QApplication::activeModalWidget())
-            box->close();
-    });
-    form->cmdMarkTest->click();
-    waitFor(1000);
-    shots::saveScreen(out + "-4-marked.png");
+    shots::markAndShoot(form->cmdMarkTest, out);
     form->Unload();
     waitFor(200);
     modMain::resetForTests();

@@ -1,5 +1,6 @@
 #include "exercises/keyboard/RegisterWindows.h"
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
+#include "exercises/keyboard/maths/frmLevel20.h"
 #include "exercises/keyboard/numbers/frmLevel12.h"
 #include "exercises/keyboard/spelling/frmLevel10.h"
 #include "exercises/keyboard/words/PictureCell.h"
@@ -411,6 +412,60 @@ TEST_F(AlphabetJourney, ALearnerAtLevel15PassesEveryNumbersLevelAndReachesLevel2
         EXPECT_TRUE(form.isVisible());
     }
     EXPECT_TRUE(form.mnuFileExercise8->isEnabled());
+}
+
+// The answer a learner works out from the sum a row shows.
+int worked(const frmLevel20 &maths, std::size_t row)
+{
+    const int a = maths.pnlNumber[row][0]->Caption().toInt();
+    const int b = maths.pnlNumber[row][1]->Caption().toInt();
+    const QString op = maths.pnlNumberSymbol[row][0]->Caption();
+    return op == "+" ? a + b : op == "-" ? a - b : op == "x" ? a * b : a / b;
+}
+
+TEST_F(AlphabetJourney, ALearnerAtLevel21WorksOutEveryMathsLevelAndReachesLevel26)
+{
+    ASSERT_EQ(modMain::AdvanceUserLevel(modMain::gUserName, 21), -1);
+    form.EnableDisableMenus(true);
+    ASSERT_FALSE(form.mnuFileExercise8Item[1]->isEnabled());
+    const QStringList mathsCaptions = {"Maths - Plus", "Maths - Minus", "Maths - Mulitplication",
+                                       "Maths - Division", "Maths - All"};
+    for (int level = 21; level <= 25; ++level) {
+        SCOPED_TRACE(level);
+        QAction *item = form.mnuFileExercise8Item.at(std::size_t(level - 21));
+        ASSERT_TRUE(item->isEnabled());
+        item->trigger();
+        QPointer<frmLevel20> maths = forms::Forms::find<frmLevel20>(QStringLiteral("frmLevel20"));
+        ASSERT_NE(maths.data(), nullptr);
+        EXPECT_EQ(maths->Caption(), mathsCaptions[level - 21]);
+        EXPECT_FALSE(form.isVisible());
+
+        QTest::mouseClick(maths->cmdStartTest, Qt::LeftButton);
+        frmKeyboard *keypad = maths->keyboard();
+        ASSERT_NE(keypad, nullptr);
+        keypad->setHighlightPause(0);
+        MessageBoxScript boxes;
+        boxes.expectExactly(QStringLiteral("You got 10 out of 10"), 64, Ok);
+        for (std::size_t row = 0; row < 10; ++row) {
+            for (const QChar digit : QString::number(worked(*maths, row)))
+                QTest::mouseClick(keypad->ImgLetter.at(std::size_t(digit.digitValue())),
+                                  Qt::LeftButton);
+            QTest::mouseClick(row < 9 ? maths->cmdNextWord : maths->cmdMarkTest, Qt::LeftButton);
+        }
+        EXPECT_EQ(boxes.shown().size(), 1);
+        EXPECT_EQ(stored(), level + 1);
+
+        QTest::mouseClick(maths->cmdExit, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(maths.isNull());
+        EXPECT_TRUE(form.isVisible());
+    }
+    for (QMenu *menu :
+         {form.mnuFile, form.mnuFileExercise1, form.mnuFileExercise7, form.mnuFileExercise8}) {
+        for (const QAction *action : menu->actions())
+            EXPECT_TRUE(action->isSeparator() || action->isEnabled())
+                << action->text().toStdString();
+    }
 }
 
 } // namespace

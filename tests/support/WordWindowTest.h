@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercises/keyboard/keyboards/frmKeyboard.h"
 #include "platform/forms/Forms.h"
 #include "shell/levels/ExerciseWindows.h"
 #include "shell/mainwindow/frmMain.h"
@@ -49,6 +50,14 @@ protected:
         window = forms::Forms::find<Window>(formName);
         EXPECT_NE(window.data(), nullptr);
         return *window;
+    }
+
+    // "Start Test", its keypad lit for no time.
+    void startTest()
+    {
+        click(window->cmdStartTest);
+        ASSERT_NE(window->keyboard(), nullptr);
+        window->keyboard()->setHighlightPause(0);
     }
 
     static void click(QWidget *widget) { wordrows::click(widget); }

@@ -1,6 +1,7 @@
 #include "exercises/keyboard/numbers/frmLevel12.h"
 
 #include "exercises/keyboard/keyboards/KeyboardForms.h"
+#include "exercises/keyboard/words/TestLeaving.h"
 #include "exercises/keyboard/words/TestPass.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
@@ -8,10 +9,7 @@
 #include "platform/forms/CenterForm.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/Screen.h"
-#include "platform/services/MessageBox.h"
 #include "platform/services/MessageBoxStyle.h"
-#include "resources/StringIds.h"
-#include "resources/StringTable.h"
 #include "shell/Guarded.h"
 #include "shell/modMain.h"
 
@@ -23,12 +21,6 @@ constexpr int FullLevel = 20;
 constexpr int TestTop = 720;
 constexpr int FullModeTextTop = 4080;
 constexpr int FewestDigits = 1;
-
-QString progress(int question, int questions)
-{
-    return QStringLiteral("Test for Number ") + QString::number(question) + QStringLiteral(" of ") +
-           QString::number(questions);
-}
 
 } // namespace
 
@@ -136,7 +128,7 @@ void frmLevel12::cmdStartTest_Click()
         mblnExit = true;
         PrepareTest();
         mintCurrentQuestion = 1;
-        lblTest->setText(progress(mintCurrentQuestion, mintQuestionCount));
+        lblTest->setText(words::progressLine(mintCurrentQuestion, mintQuestionCount));
         m_keyboard.show(FormName, *this);
         cmdStartTest->hide();
         cmdNextWord->show();
@@ -179,10 +171,7 @@ void frmLevel12::cmdRepeatWord_Click()
 
 bool frmLevel12::nothingTyped(const QString &message)
 {
-    if (m_keyboard.typed() >= FewestDigits)
-        return false;
-    modMain::ShowMessageBox(this, message, services::MessageBoxStyle::Exclamation);
-    return true;
+    return m_keyboard.tooFewTyped(FewestDigits, this, message);
 }
 
 void frmLevel12::cmdNextWord_Click()
@@ -190,7 +179,7 @@ void frmLevel12::cmdNextWord_Click()
     handled([this] {
         if (nothingTyped(QStringLiteral("The Number must have at least 1 number")))
             return;
-        lblTest->setText(progress(mintCurrentQuestion + 1, mintQuestionCount));
+        lblTest->setText(words::progressLine(mintCurrentQuestion + 1, mintQuestionCount));
         StoreAnswer();
         if (mintCurrentQuestion == mintQuestionCount - 1) {
             cmdNextWord->hide();
@@ -233,40 +222,23 @@ void frmLevel12::MarkTest()
 {
     const int score = words::markAnswers(picWord, imgMarked, mintQuestionCount);
     ShowCorrectWords(true);
-    modMain::ShowMessageBox(this,
-                            QStringLiteral("You got ") + QString::number(score) +
-                                QStringLiteral(" out of ") + QString::number(mintQuestionCount),
-                            services::MessageBoxStyle::Information);
+    words::showScore(this, score, mintQuestionCount);
     if (words::passes(score, mintQuestionCount, modMain::GetPassMark(m_levelDbPath)))
         words::storePass(ownLevel());
-}
-
-bool frmLevel12::confirmLeaving()
-{
-    return services::MessageBox(
-               this, resources::LoadResString(resources::str::ExitTestFails),
-               services::MessageBoxStyle::YesNo + services::MessageBoxStyle::Question +
-                   services::MessageBoxStyle::DefaultButton2) == services::MessageBoxAnswer::Yes;
 }
 
 void frmLevel12::cmdExit_Click()
 {
     handled([this] {
-        if (!mblnDoNotDisplayMsgBox) {
-            if (!confirmLeaving())
-                return;
-            mblnDoNotDisplayMsgBox = true;
-        } else if (!mblnExit) {
-            return;
-        }
-        Unload();
+        if (words::mayLeave(*this))
+            Unload();
     });
 }
 
 void frmLevel12::Form_QueryUnload(bool &Cancel, int)
 {
     handled([&] {
-        if (!mblnDoNotDisplayMsgBox && !confirmLeaving())
+        if (words::refuseClosing(*this))
             Cancel = true;
     });
 }

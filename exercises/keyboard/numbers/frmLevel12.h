@@ -68,7 +68,6 @@ private:
     bool rangeMode() const;
     // The level whose numbers this window teaches.
     int ownLevel() const;
-    bool confirmLeaving();
     void PrepareTest();
     // No digit typed: says so and leaves everything as it is.
     bool nothingTyped(const QString &message);

@@ -159,11 +159,8 @@ void frmLevel10::cmdRepeatWord_Click()
 
 bool frmLevel10::tooShort()
 {
-    if (m_keyboard.typed() >= FewestLetters)
-        return false;
-    modMain::ShowMessageBox(this, QStringLiteral("The word must have at least 2 characters"),
-                            services::MessageBoxStyle::Exclamation);
-    return true;
+    return m_keyboard.tooFewTyped(FewestLetters, this,
+                                  QStringLiteral("The word must have at least 2 characters"));
 }
 
 void frmLevel10::cmdNextWord_Click()
@@ -217,10 +214,7 @@ void frmLevel10::MarkTest()
     ShowCorrectWords(true);
     if (words::passes(score, Questions, modMain::GetPassMark(m_levelDbPath)))
         words::storePass(SpellingLevel);
-    modMain::ShowMessageBox(this,
-                            QStringLiteral("You got ") + QString::number(score) +
-                                QStringLiteral(" out of ") + QString::number(Questions),
-                            services::MessageBoxStyle::Information);
+    words::showScore(this, score, Questions);
 }
 
 void frmLevel10::cmdExit_Click()

@@ -2,6 +2,8 @@
 
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
 #include "platform/controls/SSCommand.h"
+#include "platform/services/MessageBoxStyle.h"
+#include "shell/modMain.h"
 
 namespace words {
 
@@ -40,6 +42,14 @@ frmKeyboard *TestKeyboard::loaded() const
 int TestKeyboard::typed() const
 {
     return m_keyboard ? m_keyboard->CurrentKeyIdx() + 1 : 0;
+}
+
+bool TestKeyboard::tooFewTyped(int fewest, QWidget *owner, const QString &message) const
+{
+    if (typed() >= fewest)
+        return false;
+    modMain::ShowMessageBox(owner, message, services::MessageBoxStyle::Exclamation);
+    return true;
 }
 
 void TestKeyboard::answerTaken()

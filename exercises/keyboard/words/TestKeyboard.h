@@ -4,6 +4,7 @@
 #include <QString>
 
 class frmKeyboard;
+class QWidget;
 
 namespace forms {
 class Form;
@@ -35,6 +36,9 @@ public:
     frmKeyboard *loaded() const;
     // The keys typed into the window's cells so far.
     int typed() const;
+    // Fewer than `fewest` keys typed: the message, with the exclamation
+    // icon, over owner; nothing else changes.
+    bool tooFewTyped(int fewest, QWidget *owner, const QString &message) const;
     // The window has taken the typed keys: Undo hidden, no cell filled.
     void answerTaken();
 

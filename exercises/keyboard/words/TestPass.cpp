@@ -1,8 +1,19 @@
 #include "exercises/keyboard/words/TestPass.h"
 
+#include "platform/services/MessageBoxStyle.h"
 #include "shell/modMain.h"
 
+#include <QString>
+
 namespace words {
+
+void showScore(QWidget *owner, int score, int questions)
+{
+    modMain::ShowMessageBox(owner,
+                            QStringLiteral("You got ") + QString::number(score) +
+                                QStringLiteral(" out of ") + QString::number(questions),
+                            services::MessageBoxStyle::Information);
+}
 
 bool passes(int score, int questions, int passMark)
 {

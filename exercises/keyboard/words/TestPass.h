@@ -1,6 +1,11 @@
 #pragma once
 
+class QWidget;
+
 namespace words {
+
+// "You got 7 out of 10", with the information icon.
+void showScore(QWidget *owner, int score, int questions);
 
 // A score passes a pass mark of -1 only when every question is right.
 bool passes(int score, int questions, int passMark);

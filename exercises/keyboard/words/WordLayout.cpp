@@ -15,7 +15,6 @@ namespace words {
 namespace {
 
 constexpr quint32 WindowBackColor = 0xC0E0FF;
-constexpr int ClientWidth = 7740;
 struct Heights
 {
     int client;
@@ -48,14 +47,14 @@ bool rightColumn(int row)
 
 } // namespace
 
-void setUpWindow(forms::Form &window)
+void setUpWindow(forms::Form &window, int clientWidth)
 {
     window.setBorderStyle(forms::FixedDialog);
     window.setMinButton(false);
     window.setMaxButton(false);
     window.setWindowIcon(resources::applicationIcon());
     window.setBackColor(WindowBackColor);
-    window.setClientSize(ClientWidth, heights().client);
+    window.setClientSize(clientWidth, heights().client);
 }
 
 int rowTop(int row)

@@ -36,7 +36,8 @@ constexpr int ButtonWidth = 1575;
 // The fixed dialog, coloured, of the designed width; on a screen too low
 // for the designed height (800 x 600) the rows close up and the buttons come
 // up under them, so nothing falls below the screen.
-void setUpWindow(forms::Form &window);
+constexpr int ClientWidth = 7740;
+void setUpWindow(forms::Form &window, int clientWidth = ClientWidth);
 int rowTop(int row);
 int buttonTop();
 

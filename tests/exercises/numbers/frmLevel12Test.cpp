@@ -93,13 +93,6 @@ protected:
 
     Digits asked(int question) const { return numberAt(window->questionPosition(question)); }
 
-    void startTest()
-    {
-        click(window->cmdStartTest);
-        ASSERT_NE(window->keyboard(), nullptr);
-        window->keyboard()->setHighlightPause(0);
-    }
-
     void type(const Digits &digits)
     {
         for (int digit : digits)

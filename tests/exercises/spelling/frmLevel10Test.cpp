@@ -83,13 +83,6 @@ protected:
             WordLevel::soundFile(window->studyWordIds().at(std::size_t(position - 1))));
     }
 
-    void startTest()
-    {
-        click(window->cmdStartTest);
-        ASSERT_NE(window->keyboard(), nullptr);
-        window->keyboard()->setHighlightPause(0);
-    }
-
     void type(const Keys &keys)
     {
         for (int key : keys)

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "exercises/keyboard/maths/MathsQuestions.h"
+#include "exercises/keyboard/words/TestKeyboard.h"
+#include "exercises/keyboard/words/WordLayout.h"
+#include "exercises/keyboard/words/WordRows.h"
+#include "shell/levels/ExerciseForm.h"
+
+#include <array>
+
+class frmKeyboard;
+
+namespace controls {
+class SSCommand;
+class SSPanel;
+} // namespace controls
+
+// The maths exercise of levels 21 to 25: NumberStage 1 to 4 asks sums of one
+// operation (plus, minus, multiplication, division), 5 mixes them. A test
+// draws ten sums and reveals them row by row; the learner types each answer
+// as up to three digits on the digit keypad into the cells picKey. Marking
+// ticks or crosses every answer, shows the right ones and the score, and a
+// pass at the stored level stores the next level. Numbers are ASCII digit
+// strings in panels of the key font, which shows them as Gujarati numerals.
+//
+// The dispatcher shows it modeless; it shows the main window again when it
+// unloads, and asks before leaving a test that is not marked. While a set of
+// sums is being drawn the message loop runs: starting again and leaving wait
+// until the set is complete. The window judges its tests by the level
+// database it was opened on, also after a pass has moved the program on.
+class frmLevel20 final : public levels::ExerciseForm, public words::PictureKeys<3>
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmLevel20)
+
+public:
+    using Label = words::Label;
+    using Image = words::Image;
+
+    static constexpr int Questions = 10;
+
+    // uniform: the generator's draws; by default the run's random ones.
+    explicit frmLevel20(maths::MathsQuestions::Uniform uniform = {}, QWidget *parent = nullptr);
+    ~frmLevel20() override;
+
+    // The keypad of the test that is running; null outside a test.
+    frmKeyboard *keyboard() const;
+    const maths::MathsQuestions &questions() const { return *m_questions; }
+    // The question being answered, 1..10; 11 once marked.
+    int currentQuestion() const { return mintCurrentQuestion; }
+
+    Label *lblHeading = nullptr;
+    Label *lblTest = nullptr;
+    Label *lblAnswer = nullptr;
+    controls::SSPanel *pnlBlank3 = nullptr;
+    controls::SSPanel *pnlBlank5 = nullptr;
+    std::array<controls::SSPanel *, 3> pnlUser{};
+    // Row k (0 first): its number, the two operands and the learner's answer,
+    // the operator and "=", the right answer and the mark.
+    std::array<Label *, Questions> lblWord{};
+    std::array<std::array<controls::SSPanel *, 3>, Questions> pnlNumber{};
+    std::array<std::array<controls::SSPanel *, 2>, Questions> pnlNumberSymbol{};
+    std::array<controls::SSPanel *, Questions> pnlAnswer{};
+    std::array<Image *, Questions> imgMarked{};
+    controls::SSCommand *cmdExit = nullptr;
+    controls::SSCommand *cmdStartTest = nullptr;
+    controls::SSCommand *cmdNextWord = nullptr;
+    controls::SSCommand *cmdMarkTest = nullptr;
+    controls::SSCommand *cmdStartNewTest = nullptr;
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(bool &Cancel, int UnloadMode) override;
+    void Form_Unload(bool &Cancel) override;
+
+private:
+    void createControls();
+
+    void cmdStartNewTest_Click();
+    void cmdStartTest_Click();
+    void cmdNextWord_Click();
+    void cmdMarkTest_Click();
+    void cmdExit_Click();
+
+    bool knownStage() const;
+    // The level whose sums this window asks.
+    int ownLevel() const;
+    // Whether the window is still there afterwards.
+    bool NewQuestionSet();
+    void DisplayQuestions();
+    void ResetRows();
+    void revealRow(int question);
+    void StoreAnswer();
+    void MarkTest();
+
+    maths::MathsQuestions *m_questions = nullptr;
+    // The level database the window was opened on.
+    QString m_levelDbPath;
+    words::TestKeyboard m_keyboard;
+    int mintQuestionCount = Questions;
+    int mintCurrentQuestion = 0;
+};
