@@ -35,8 +35,11 @@ ensure_packages() {
     "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds the program, its program folder and the tests in build/.
+# Configures and builds the program, its program folder and the tests in build/,
+# or in the folder given with the CMake options that follow it.
 build_all() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build --parallel "$(nproc)"
+    local dir=${1:-build}
+    [ $# -gt 0 ] && shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
 }
