@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -53,7 +55,26 @@ enum class Spoiled
 {
     Missing,
     Garbage,
+    Empty, // opens, but holds no tables
 };
+
+std::string nameOf(Spoiled spoiled)
+{
+    switch (spoiled) {
+    case Spoiled::Missing:
+        return "Missing";
+    case Spoiled::Garbage:
+        return "Garbage";
+    case Spoiled::Empty:
+        return "Empty";
+    }
+    return {};
+}
+
+void PrintTo(Spoiled spoiled, std::ostream *os)
+{
+    *os << nameOf(spoiled);
+}
 
 // The window of every level opened on a level database that cannot be
 // read, as the dispatcher opens it: the learner sees the course's message
@@ -86,7 +107,8 @@ TEST_P(BrokenLevelWindow, EndsWithTheMissingDataMessageOrOpensWithTheReportPendi
     if (spoiled == Spoiled::Missing)
         ASSERT_TRUE(QFile::remove(folder.levelDatabase(level)));
     else
-        overwriteFile(folder.levelDatabase(level), QByteArray(2048, '\x07'));
+        overwriteFile(folder.levelDatabase(level),
+                      spoiled == Spoiled::Garbage ? QByteArray(2048, '\x07') : QByteArray());
     const QByteArray users = fileBytes(folder.usersDatabase());
 
     std::unique_ptr<levels::ExerciseForm> window =
@@ -137,11 +159,11 @@ TEST_P(BrokenLevelWindow, EndsWithTheMissingDataMessageOrOpensWithTheReportPendi
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, BrokenLevelWindow,
                          ::testing::Combine(::testing::Range(1, levels::LevelCount + 1),
-                                            ::testing::Values(Spoiled::Missing, Spoiled::Garbage)),
+                                            ::testing::Values(Spoiled::Missing, Spoiled::Garbage,
+                                                              Spoiled::Empty)),
                          [](const auto &row) {
                              return "Level" + std::to_string(std::get<0>(row.param)) +
-                                    (std::get<1>(row.param) == Spoiled::Missing ? "Missing"
-                                                                                : "Garbage");
+                                    nameOf(std::get<1>(row.param));
                          });
 
 } // namespace
