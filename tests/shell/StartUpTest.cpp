@@ -44,6 +44,19 @@ bool isLoaded(const char *formName)
     return forms::Forms::find(QString::fromLatin1(formName)) != nullptr;
 }
 
+// Types Meera's name and password into the new-user dialog and presses OK;
+// null when the modal window is another.
+frmNewUser *createMeera(QWidget *modal)
+{
+    auto *create = qobject_cast<frmNewUser *>(modal);
+    if (create != nullptr) {
+        QTest::keyClicks(create->txtUserName, QStringLiteral("Meera"));
+        QTest::keyClicks(create->txtPassword, QStringLiteral("mango7"));
+        QTest::mouseClick(create->cmdOK, Qt::LeftButton);
+    }
+    return create;
+}
+
 // The start-up with a program folder of its own: a users database without
 // users, the start-up sound, and sounds that end when the test says.
 class StartUp : public ::testing::Test
@@ -89,13 +102,7 @@ TEST_F(StartUp, ANewLearnerLogsInAndTheInformationScreenShows)
         QTRY_COMPARE_WITH_TIMEOUT(intro->playCount(), 2, 2000);
         introPlaysDuringLogin = intro->playCount();
 
-        newUserDialog = std::make_unique<WhenModal>([](QWidget *next) {
-            auto *create = qobject_cast<frmNewUser *>(next);
-            ASSERT_NE(create, nullptr);
-            QTest::keyClicks(create->txtUserName, QStringLiteral("Meera"));
-            QTest::keyClicks(create->txtPassword, QStringLiteral("mango7"));
-            QTest::mouseClick(create->cmdOK, Qt::LeftButton);
-        });
+        newUserDialog = std::make_unique<WhenModal>([](QWidget *next) { createMeera(next); });
         QTest::mouseClick(dialog->cmdNew, Qt::LeftButton);
         ASSERT_EQ(dialog->txtUserName->text(), QStringLiteral("Meera"));
         QTest::keyClicks(dialog->txtPassword, QStringLiteral("mango7"));
@@ -281,11 +288,8 @@ TEST_P(BrokenUsersDatabase, EachUserCheckShowsItsReportAndNothingIsWritten)
         QTest::keyClicks(dialog->txtUserName, QStringLiteral("Meera"));
         QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
         newUserDialog = std::make_unique<WhenModal>([&](QWidget *next) {
-            auto *create = qobject_cast<frmNewUser *>(next);
+            frmNewUser *create = createMeera(next);
             ASSERT_NE(create, nullptr);
-            QTest::keyClicks(create->txtUserName, QStringLiteral("Meera"));
-            QTest::keyClicks(create->txtPassword, QStringLiteral("mango7"));
-            QTest::mouseClick(create->cmdOK, Qt::LeftButton);
             newUserStayedOpen = create->isVisible();
             QTest::mouseClick(create->cmdCancel, Qt::LeftButton);
         });
@@ -323,11 +327,8 @@ TEST_F(StartUp, InAReadOnlyFolderLearnersLogInButNoNewOneIsStored)
         auto *dialog = qobject_cast<frmLogin *>(modal);
         ASSERT_NE(dialog, nullptr);
         newUserDialog = std::make_unique<WhenModal>([](QWidget *next) {
-            auto *create = qobject_cast<frmNewUser *>(next);
+            frmNewUser *create = createMeera(next);
             ASSERT_NE(create, nullptr);
-            QTest::keyClicks(create->txtUserName, QStringLiteral("Meera"));
-            QTest::keyClicks(create->txtPassword, QStringLiteral("mango7"));
-            QTest::mouseClick(create->cmdOK, Qt::LeftButton);
             EXPECT_TRUE(create->isVisible());
             QTest::mouseClick(create->cmdCancel, Qt::LeftButton);
         });
