@@ -174,7 +174,19 @@ void Recordset::Update()
         m_position = int(m_snapshot->rows.size()) - 1;
     } else {
         Snapshot::Row &row = m_snapshot->rows[m_position];
-        table.update(*database, row.rowid, values, changed);
+        try {
+            table.update(*database, row.rowid, values, changed, row.values);
+        } catch (const platform::RuntimeError &) {
+            // Refused because another program changed the row: from now on
+            // the recordset shows what the file holds, so a later change
+            // starts from there.
+            try {
+                row.values = table.read(*database, row.rowid);
+            } catch (const platform::RuntimeError &) {
+                // The row is gone: nothing else to show.
+            }
+            throw;
+        }
         row.values = table.read(*database, row.rowid);
     }
 }

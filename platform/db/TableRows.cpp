@@ -49,24 +49,36 @@ qint64 TableRows::insert(Database &database, const QList<Variant> &values,
 }
 
 void TableRows::update(Database &database, qint64 rowid, const QList<Variant> &values,
-                       const QList<bool> &set) const
+                       const QList<bool> &set, const QList<Variant> &read) const
 {
     QStringList assignments;
+    QStringList unchanged;
     QList<Variant> bound;
+    QList<Variant> expected;
     for (int i = 0; i < m_columns.size(); ++i) {
-        if (set.at(i)) {
-            assignments << quoted(m_columns.at(i)) + QStringLiteral("=?");
-            bound << values.at(i);
+        if (!set.at(i))
+            continue;
+        assignments << quoted(m_columns.at(i)) + QStringLiteral("=?");
+        bound << values.at(i);
+        const ColumnKind kind = m_kinds.at(i);
+        if (kind == ColumnKind::Integer || kind == ColumnKind::Long || kind == ColumnKind::Text) {
+            unchanged << QStringLiteral(" AND ") + quoted(m_columns.at(i)) +
+                             QStringLiteral(" IS ?");
+            expected << read.at(i);
         }
     }
     if (assignments.isEmpty())
         return;
     Statement statement(database, QStringLiteral("UPDATE ") + quoted(m_table) +
                                       QStringLiteral(" SET ") + assignments.join(u',') +
-                                      QStringLiteral(" WHERE _ROWID_=?"));
-    for (int i = 0; i < bound.size(); ++i)
-        statement.bind(i + 1, bound.at(i));
-    statement.bind(int(bound.size()) + 1, rowid);
+                                      QStringLiteral(" WHERE _ROWID_=?") +
+                                      unchanged.join(QString()));
+    int index = 0;
+    for (const Variant &value : bound)
+        statement.bind(++index, value);
+    statement.bind(++index, rowid);
+    for (const Variant &value : expected)
+        statement.bind(++index, value);
     statement.run();
     if (database.changes() != 1)
         raiseDatabaseError(QStringLiteral("Row cannot be located for updating. Some values may "

@@ -21,9 +21,13 @@ public:
 
     // Returns the new row's rowid.
     qint64 insert(Database &database, const QList<Variant> &values, const QList<bool> &set) const;
-    // Raises when the row is no longer in the table.
+    // Optimistic: the row is written only where each column to write still
+    // holds what `read` says it held when it was read, so that a change
+    // another program made meanwhile is never overwritten unseen. Raises when
+    // the row is gone or was changed. Real and date-time columns are not
+    // compared: their text form need not round-trip exactly.
     void update(Database &database, qint64 rowid, const QList<Variant> &values,
-                const QList<bool> &set) const;
+                const QList<bool> &set, const QList<Variant> &read) const;
     // The row as the file holds it now.
     QList<Variant> read(Database &database, qint64 rowid) const;
 

@@ -8,12 +8,14 @@
 #include "platform/controls/TracingBox.h"
 #include "platform/core/BgrColor.h"
 #include "platform/core/Twips.h"
+#include "platform/db/Database.h"
 #include "platform/forms/Screen.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 #include "tests/shell/MainWindowFixture.h"
 #include "tests/shell/QStringPrinter.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/LessonLevel.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ProgramEndCatcher.h"
@@ -23,11 +25,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -447,16 +452,55 @@ TEST_F(Lesson, AMissingPictureEndsTheShowingOfALetterWhereItIsNeeded)
     EXPECT_EQ(forms::Screen::MousePointer(), forms::DefaultPointer);
 }
 
-TEST_F(Lesson, ALevelDatabaseThatCannotBeReadIsReportedOnTheInformationScreen)
+// A level database that is not what it should be, and the start of the
+// report the learner sees for it.
+struct BrokenLevelFile
+{
+    const char *name;
+    std::function<void(const TempProgramFolder &, const QString &)> spoil;
+    const char *report;
+};
+
+const BrokenLevelFile BrokenLevelFiles[] = {
+    {"Missing", [](const TempProgramFolder &, const QString &f) { QFile::remove(f); },
+     "Error No=53\r"},
+    {"Empty", [](const TempProgramFolder &, const QString &f) { overwriteFile(f, {}); },
+     "\rError Description=no such table: Letters"},
+    {"GarbageBytes",
+     [](const TempProgramFolder &, const QString &f) {
+         overwriteFile(f, QByteArray(4096, '\x5a'));
+     },
+     "\rError Description=file is not a database"},
+    {"UsersDatabase",
+     [](const TempProgramFolder &folder, const QString &f) {
+         QFile::remove(f);
+         QFile::copy(folder.usersDatabase(), f);
+     },
+     "\rError Description=no such table: Letters"},
+    {"LettersTableMissing",
+     [](const TempProgramFolder &, const QString &f) {
+         db::Database::openExisting(f)->exec(QStringLiteral("DROP TABLE Letters"));
+     },
+     "\rError Description=no such table: Letters"},
+};
+
+class BrokenLevelDatabase : public Lesson, public ::testing::WithParamInterface<BrokenLevelFile>
+{};
+
+// The lesson cannot start: its report shows over the information screen,
+// and the users database is left as it was.
+TEST_P(BrokenLevelDatabase, IsReportedOnTheInformationScreen)
 {
     frmMain form;
     form.Load();
     form.Show();
     storeLevel(4);
     modMain::SetLevel(4);
-    ASSERT_TRUE(QFile::remove(folder.levelDatabase(4)));
+    media.write(4, 2);
+    GetParam().spoil(folder, folder.levelDatabase(4));
+    const QByteArray users = fileBytes(folder.usersDatabase());
     MessageBoxScript boxes;
-    boxes.expect(QStringLiteral("Error No=53\r"), 48, 1);
+    boxes.expect(QString::fromLatin1(GetParam().report), 48, 1);
 
     form.RunLevel();
     EXPECT_EQ(boxes.pending(), 0);
@@ -464,7 +508,66 @@ TEST_F(Lesson, ALevelDatabaseThatCannotBeReadIsReportedOnTheInformationScreen)
     EXPECT_TRUE(form.mnuFile->menuAction()->isVisible());
     EXPECT_TRUE(form.ssPnlInfo->isVisible());
     EXPECT_TRUE(form.pnl3dLetter->isHidden());
+    EXPECT_EQ(fileBytes(folder.usersDatabase()), users);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lesson, BrokenLevelDatabase, ::testing::ValuesIn(BrokenLevelFiles),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+// Media the letter names that are missing or are no recordings, played by the
+// real sound back end: the presentation still runs to its end by itself, and
+// the lesson goes on to the next letter.
+struct BrokenMedia
+{
+    const char *name;
+    LessonLevel::SoundWriter writeSound;
+    bool removeAnimations;
+};
+
+const BrokenMedia BrokenMediaKinds[] = {
+    {"MissingRecordings", [](const QString &) {}, false},
+    {"TextRenamedMp3",
+     [](const QString &path) { overwriteFile(path, "These are words, not a recording.\n"); },
+     false},
+    {"MissingAnimations", [](const QString &path) { overwriteFile(path, "ID3"); }, true},
+};
+
+class BrokenLessonMedia : public Lesson, public ::testing::WithParamInterface<BrokenMedia>
+{};
+
+TEST_P(BrokenLessonMedia, ThePresentationStillRunsToItsEnd)
+{
+    sounds.reset(); // the real back end: it must find out for itself
+    LessonLevel broken{folder, GetParam().writeSound};
+    broken.write(2, 2);
+    if (GetParam().removeAnimations) {
+        QDirIterator gifs(folder.path(), {QStringLiteral("*.gif")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+        while (gifs.hasNext())
+            ASSERT_TRUE(QFile::remove(gifs.next()));
+    }
+    storeLevel(2);
+    modMain::SetLevel(2);
+    MessageBoxScript noBoxes;
+    frmMain form;
+    form.Load();
+    form.Show();
+    form.RunLevel();
+
+    click(form.ImgLetter);
+    QTRY_VERIFY_WITH_TIMEOUT(form.AnimWordB->isVisible(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!form.PictureSoundB->isPlaying(), 15000);
+    EXPECT_TRUE(form.AnimationPictureA->isVisible());
+    EXPECT_FALSE(form.LetterSound->isPlaying());
+    EXPECT_FALSE(form.PictureSoundA->isPlaying());
+
+    click(form.cmdNext);
+    EXPECT_EQ(modMain::gCurrentLetter, 2);
+    EXPECT_EQ(form.cmdNext->Caption(), QStringLiteral("&Test"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lesson, BrokenLessonMedia, ::testing::ValuesIn(BrokenMediaKinds),
+                         [](const auto &row) { return std::string(row.param.name); });
 
 TEST_F(Lesson, ClosingTheWindowDuringALessonReturnsToTheInformationScreen)
 {

@@ -1,3 +1,4 @@
+#include "course/schema/Writer.h"
 #include "platform/controls/PasswordBox.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
@@ -5,14 +6,17 @@
 #include "platform/db/Recordset.h"
 #include "platform/db/Variant.h"
 #include "platform/forms/Forms.h"
+#include "shell/PasswordHash.h"
 #include "shell/dialogs/frmLogin.h"
 #include "shell/dialogs/frmNewUser.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 #include "tests/support/FakeSoundBackend.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalWatchdog.h"
 #include "tests/support/ProgramEndCatcher.h"
+#include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/WhenModal.h"
@@ -24,6 +28,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -37,6 +42,19 @@ frmMain *mainWindow()
 bool isLoaded(const char *formName)
 {
     return forms::Forms::find(QString::fromLatin1(formName)) != nullptr;
+}
+
+// Types Meera's name and password into the new-user dialog and presses OK;
+// null when the modal window is another.
+frmNewUser *createMeera(QWidget *modal)
+{
+    auto *create = qobject_cast<frmNewUser *>(modal);
+    if (create != nullptr) {
+        QTest::keyClicks(create->txtUserName, QStringLiteral("Meera"));
+        QTest::keyClicks(create->txtPassword, QStringLiteral("mango7"));
+        QTest::mouseClick(create->cmdOK, Qt::LeftButton);
+    }
+    return create;
 }
 
 // The start-up with a program folder of its own: a users database without
@@ -84,13 +102,7 @@ TEST_F(StartUp, ANewLearnerLogsInAndTheInformationScreenShows)
         QTRY_COMPARE_WITH_TIMEOUT(intro->playCount(), 2, 2000);
         introPlaysDuringLogin = intro->playCount();
 
-        newUserDialog = std::make_unique<WhenModal>([](QWidget *next) {
-            auto *create = qobject_cast<frmNewUser *>(next);
-            ASSERT_NE(create, nullptr);
-            QTest::keyClicks(create->txtUserName, QStringLiteral("Meera"));
-            QTest::keyClicks(create->txtPassword, QStringLiteral("mango7"));
-            QTest::mouseClick(create->cmdOK, Qt::LeftButton);
-        });
+        newUserDialog = std::make_unique<WhenModal>([](QWidget *next) { createMeera(next); });
         QTest::mouseClick(dialog->cmdNew, Qt::LeftButton);
         ASSERT_EQ(dialog->txtUserName->text(), QStringLiteral("Meera"));
         QTest::keyClicks(dialog->txtPassword, QStringLiteral("mango7"));
@@ -218,26 +230,67 @@ TEST_F(StartUp, OnAn800x600ScreenTheMainWindowComesUpCompact)
     EXPECT_EQ(main->ssPnlInfo->Height(), 7920);
 }
 
-TEST_F(StartUp, AMissingUsersDatabaseIsReportedAndNoLoginOrNewUserCreatesIt)
+// A users database that is not what it should be, and the report that each
+// user check meets: no connection (91), or a connection without the users
+// table whose recordset stayed closed (3704).
+struct BrokenUsersFile
 {
-    ASSERT_TRUE(QFile::remove(folder.usersDatabase()));
+    const char *name;
+    std::function<void(const TempProgramFolder &)> spoil;
+    int reportedError;
+};
+
+const BrokenUsersFile BrokenUsersFiles[] = {
+    {"Missing", [](const TempProgramFolder &f) { QFile::remove(f.usersDatabase()); }, 91},
+    {"Empty", [](const TempProgramFolder &f) { overwriteFile(f.usersDatabase(), {}); }, 3704},
+    {"GarbageBytes",
+     [](const TempProgramFolder &f) { overwriteFile(f.usersDatabase(), QByteArray(8192, '\xa5')); },
+     91},
+    {"TextFile",
+     [](const TempProgramFolder &f) { overwriteFile(f.usersDatabase(), "Meera,mango7,1\n"); }, 91},
+    {"LevelDatabase",
+     [](const TempProgramFolder &f) {
+         QFile::remove(f.usersDatabase());
+         QFile::copy(f.levelDatabase(1), f.usersDatabase());
+     },
+     3704},
+    {"TruncatedDatabase",
+     [](const TempProgramFolder &f) {
+         QFile file(f.usersDatabase());
+         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+         const QByteArray header = file.read(100);
+         file.close();
+         overwriteFile(f.usersDatabase(), header);
+     },
+     91},
+};
+
+class BrokenUsersDatabase : public StartUp, public ::testing::WithParamInterface<BrokenUsersFile>
+{};
+
+// The start-up goes on to the login; each check there shows its report and
+// leaves the dialog open, and nothing is written to the folder.
+TEST_P(BrokenUsersDatabase, EachUserCheckShowsItsReportAndNothingIsWritten)
+{
+    GetParam().spoil(folder);
+    const QMap<QString, QByteArray> before = folderContents(folder.path());
     ProgramEndCatcher end;
     MessageBoxScript boxes;
-    const QString notSet = QStringLiteral("Error No=91\rError Description=");
-    boxes.expect(notSet, 48, services::MessageBoxAnswer::Ok)
-        .expect(notSet, 48, services::MessageBoxAnswer::Ok);
+    const QString report =
+        QStringLiteral("Error No=%1\rError Description=").arg(GetParam().reportedError);
+    boxes.expect(report, 48, services::MessageBoxAnswer::Ok)
+        .expect(report, 48, services::MessageBoxAnswer::Ok);
     std::unique_ptr<WhenModal> newUserDialog;
+    bool newUserStayedOpen = false;
     WhenModal login([&](QWidget *modal) {
         auto *dialog = qobject_cast<frmLogin *>(modal);
         ASSERT_NE(dialog, nullptr);
         QTest::keyClicks(dialog->txtUserName, QStringLiteral("Meera"));
         QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
-        newUserDialog = std::make_unique<WhenModal>([](QWidget *next) {
-            auto *create = qobject_cast<frmNewUser *>(next);
+        newUserDialog = std::make_unique<WhenModal>([&](QWidget *next) {
+            frmNewUser *create = createMeera(next);
             ASSERT_NE(create, nullptr);
-            QTest::keyClicks(create->txtUserName, QStringLiteral("Meera"));
-            QTest::keyClicks(create->txtPassword, QStringLiteral("mango7"));
-            QTest::mouseClick(create->cmdOK, Qt::LeftButton);
+            newUserStayedOpen = create->isVisible();
             QTest::mouseClick(create->cmdCancel, Qt::LeftButton);
         });
         QTest::mouseClick(dialog->cmdNew, Qt::LeftButton);
@@ -248,8 +301,57 @@ TEST_F(StartUp, AMissingUsersDatabaseIsReportedAndNoLoginOrNewUserCreatesIt)
 
     ASSERT_TRUE(login.done());
     ASSERT_TRUE(newUserDialog && newUserDialog->done());
+    EXPECT_FALSE(watchdog.fired());
+    EXPECT_TRUE(newUserStayedOpen);
     EXPECT_EQ(boxes.pending(), 0);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(end.count(), 1);
+    EXPECT_EQ(folderContents(folder.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(StartUp, BrokenUsersDatabase, ::testing::ValuesIn(BrokenUsersFiles),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+// A program folder nobody may write: the learners already there log in, a
+// new one is refused with the database's report, and the file stays as it was.
+TEST_F(StartUp, InAReadOnlyFolderLearnersLogInButNoNewOneIsStored)
+{
+    passwords::setCheapHashingForTests(true);
+    schema::Writer(folder.usersDatabase())
+        .addUser(QStringLiteral("Asha"), passwords::hash(QStringLiteral("pw")), 4);
+    const QMap<QString, QByteArray> before = folderContents(folder.path());
+    MessageBoxScript boxes;
+    boxes.expect(QStringLiteral("Error Description=attempt to write a readonly database"), 48,
+                 services::MessageBoxAnswer::Ok);
+    std::unique_ptr<WhenModal> newUserDialog;
+    WhenModal login([&](QWidget *modal) {
+        auto *dialog = qobject_cast<frmLogin *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        newUserDialog = std::make_unique<WhenModal>([](QWidget *next) {
+            frmNewUser *create = createMeera(next);
+            ASSERT_NE(create, nullptr);
+            EXPECT_TRUE(create->isVisible());
+            QTest::mouseClick(create->cmdCancel, Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog->cmdNew, Qt::LeftButton);
+        QTest::keyClicks(dialog->txtUserName, QStringLiteral("Asha"));
+        QTest::keyClicks(dialog->txtPassword, QStringLiteral("pw"));
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+    });
+    {
+        ReadOnlyFolder readOnly(folder.path());
+        modMain::Main();
+    }
+    passwords::setCheapHashingForTests(false);
+
+    ASSERT_TRUE(login.done());
+    ASSERT_TRUE(newUserDialog && newUserDialog->done());
+    EXPECT_FALSE(watchdog.fired());
+    EXPECT_EQ(boxes.pending(), 0);
+    EXPECT_EQ(modMain::gUserName, QStringLiteral("Asha"));
+    EXPECT_TRUE(modMain::gLevelDbPath.endsWith(QStringLiteral("level4.kdt")));
+    ASSERT_NE(mainWindow(), nullptr);
+    EXPECT_TRUE(mainWindow()->isVisible());
+    EXPECT_EQ(folderContents(folder.path()), before);
 }
 
 } // namespace

@@ -250,6 +250,29 @@ TEST_F(UsersTest, AUsersDatabaseLockedAtStartUpIsWaitedFor)
     EXPECT_EQ(ValidateUser(QStringLiteral("Anya"), QStringLiteral("a")), -1);
 }
 
+// Another copy of the program, with the same learner logged in, stored a
+// level after our snapshot was taken: our stale write is refused rather than
+// lowering it, and the next pass starts from what the file holds.
+TEST_F(UsersTest, ALevelAnotherProgramStoredMeanwhileIsNeverLowered)
+{
+    openUsers();
+    ASSERT_EQ(AddUser(QStringLiteral("Anya"), QStringLiteral("a")), -1);
+    gUserName = QStringLiteral("Anya");
+    db::Database::openExisting(folder.usersDatabase())
+        ->exec(QStringLiteral("UPDATE UserDetails SET LevelAt = 7 WHERE UserName = 'Anya'"));
+
+    EXPECT_EQ(AdvanceUserLevel(gUserName, 0), -1);
+    EXPECT_TRUE(gErrMsg.contains(QStringLiteral("Row cannot be located for updating")))
+        << gErrMsg.toStdString();
+    EXPECT_EQ(storedField(gUserName, QStringLiteral("LevelAt")).toInteger(), 7);
+    EXPECT_EQ(GetUserLevel(gUserName, true), 7);
+
+    gErrMsg.clear();
+    EXPECT_EQ(AdvanceUserLevel(gUserName, 0), -1);
+    EXPECT_EQ(gErrMsg, QString());
+    EXPECT_EQ(storedField(gUserName, QStringLiteral("LevelAt")).toInteger(), 8);
+}
+
 TEST_F(UsersTest, AddingAUserWaitsForAnotherProgramsWrite)
 {
     openUsers();
