@@ -194,7 +194,8 @@ std::string screenName(const ::testing::TestParamInfo<QSize> &screenSize)
            std::to_string(screenSize.param.height());
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, WholeCourse, ::testing::Values(QSize(1024, 768)), screenName);
+INSTANTIATE_TEST_SUITE_P(Screens, WholeCourse, ::testing::Values(QSize(1024, 768), QSize(800, 600)),
+                         screenName);
 
 // Levels a learner reaches only from an earlier course run: each passed at
 // the learner's own level stores the next.

@@ -74,6 +74,7 @@ void frmListening::Form_Load()
             modMain::CloseDatabaseAndEnd();
         }
         InitialiseTest();
+        ArrangeFor800x600();
         forms::CenterForm(*this);
     });
 }

@@ -77,6 +77,7 @@ protected:
 
 private:
     void createControls();
+    void ArrangeFor800x600();
     void createLetterGrid();
     void createRows();
 
