@@ -245,11 +245,11 @@ void frmListening::FinishTest()
     }
     const int passMark = modMain::GetPassMark();
     const bool passed = passMark == -1 ? right == m_design.questions : right >= passMark;
-    lblCorrectOrFailed->setText(
-        passed ? QStringLiteral("Congratulations You Have Successfully Completed This Exercise")
-               : QStringLiteral("Failed Test. Correct %1 out of %2")
-                     .arg(right)
-                     .arg(m_design.questions));
+    showResult(passed
+                   ? QStringLiteral("Congratulations You Have Successfully Completed This Exercise")
+                   : QStringLiteral("Failed Test. Correct %1 out of %2")
+                         .arg(right)
+                         .arg(m_design.questions));
     lblTestLetter->hide();
     lblCorrectOrFailed->show();
     pnlBlank3->show();

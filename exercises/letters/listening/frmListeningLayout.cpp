@@ -9,6 +9,7 @@
 #include "shell/modMain.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 
 namespace {
 
@@ -23,6 +24,7 @@ constexpr int ButtonWidth = 1575;
 constexpr int ButtonHeight = 375;
 constexpr int Inset = 120;
 constexpr int Text1Top = 6480;
+constexpr qreal LabelPoints = 16;
 // An answer picture leaves its cell's edge free, so a red cell shows.
 constexpr int CellBorder = 45;
 constexpr quint32 Blue = 0xFF0000;
@@ -50,7 +52,7 @@ frmListening::Label *makeLabel(QWidget *parent, const QString &text, int left, i
     auto *label = new frmListening::Label(parent);
     label->setText(text);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(controls::timesNewRoman(16, true));
+    label->setFont(controls::timesNewRoman(LabelPoints, true));
     controls::setForeColor(*label, colour);
     label->Move(left, top, width, 420);
     return label;
@@ -179,4 +181,15 @@ void frmListening::ArrangeFor800x600()
     SSPanel1->setTop(compact.ssPanel1Top);
     cmdBack->setTop(CompactButtonTop);
     cmdRepeatLetter->setTop(CompactButtonTop);
+}
+
+void frmListening::showResult(const QString &text)
+{
+    QFont font = controls::timesNewRoman(LabelPoints, true);
+    for (qreal points = LabelPoints;
+         points > 8 && QFontMetricsF(font).horizontalAdvance(text) > lblCorrectOrFailed->width();
+         points -= 0.5)
+        font.setPointSizeF(points - 0.5);
+    lblCorrectOrFailed->setFont(font);
+    lblCorrectOrFailed->setText(text);
 }

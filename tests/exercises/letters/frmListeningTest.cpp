@@ -153,6 +153,10 @@ TEST_F(ListeningWindow, QuestionsOpenOneByOneAfterTheirSoundAndUndoTakesBackAnAn
     EXPECT_FALSE(form->cmdUndo->isVisible());
     EXPECT_EQ(form->lblCorrectOrFailed->text(), Congratulations);
     EXPECT_TRUE(form->lblCorrectOrFailed->isVisible());
+    // The whole of it is seen, in a smaller letter than the designed one.
+    const QLabel &result = *form->lblCorrectOrFailed;
+    EXPECT_LE(QFontMetrics(result.font()).horizontalAdvance(Congratulations), result.width());
+    EXPECT_LT(result.font().pointSizeF(), form->lblTestLetter->font().pointSizeF());
     EXPECT_FALSE(form->lblTestLetter->isVisible());
     EXPECT_EQ(storedLevel(), 10);
     EXPECT_EQ(form->cmdRepeatLetter->Caption(), "&Next Level");
@@ -173,6 +177,7 @@ TEST_F(ListeningWindow, TheRowIsMarkedAgainstThePassMarkReadOnce)
     click(form->cmdRepeatLetter);
     answerAll(*form, {6});
     EXPECT_EQ(form->lblCorrectOrFailed->text(), "Failed Test. Correct 14 out of 15");
+    EXPECT_EQ(form->lblCorrectOrFailed->font(), form->lblTestLetter->font()) << "it fits";
     EXPECT_EQ(storedLevel(), 9);
     EXPECT_EQ(form->cmdRepeatLetter->Caption(), "&Start Test");
     EXPECT_TRUE(form->Text1->isVisible());
