@@ -335,47 +335,58 @@ void CourseDriver::passOpenWindow()
         passMaths();
 }
 
+// The keyboard exercise's test, from "Start Test" to the mark: the keys of
+// each question (0-based, as the keyboard shows them) as keysOf says, typed
+// on the window's own keyboard, then "Next" or, at the last, "Mark Test";
+// then "&Main Menu".
+template <typename Window>
+void CourseDriver::typeTestAndLeave(QPointer<Window> window,
+                                    const std::function<std::vector<int>(int)> &keysOf)
+{
+    const int level = effectiveLevel();
+    met(*window, window->Caption());
+    EXPECT_FALSE(main().isVisible());
+    click(window->cmdStartTest);
+    frmKeyboard *keyboard = window->keyboard();
+    ASSERT_NE(keyboard, nullptr);
+    expectOnScreen(*keyboard, QStringLiteral("the keyboard"));
+    keyboard->setHighlightPause(0);
+    m_boxes.expectExactly(FullMarks, Information, Ok);
+    for (int question = 1; question <= 10; ++question) {
+        for (int key : keysOf(question))
+            click(keyboard->ImgLetter.at(std::size_t(key)));
+        click(question < 10 ? window->cmdNextWord : window->cmdMarkTest);
+    }
+    settle();
+    EXPECT_EQ(window->keyboard(), nullptr);
+    for (std::size_t mark = 0; mark < 10; ++mark)
+        EXPECT_TRUE(window->imgMarked.at(mark)->isVisible()) << "mark " << mark + 1;
+    click(window->cmdExit);
+    settle();
+    EXPECT_TRUE(window.isNull());
+    done(level);
+}
+
 // The study page read, then each word heard spelled as the page showed it.
 void CourseDriver::passSpelling()
 {
     QPointer<frmLevel10> spelling = forms::Forms::find<frmLevel10>(QStringLiteral("frmLevel10"));
     ASSERT_FALSE(spelling.isNull());
-    const int level = effectiveLevel();
-    met(*spelling, spelling->Caption());
-    EXPECT_FALSE(main().isVisible());
     std::vector<std::vector<int>> studied;
     for (const auto &row : spelling->picWord) {
         std::vector<int> keys;
         for (const words::PictureCell *cell : row) {
             if (!cell->Tag().isEmpty()) {
-                keys.push_back(cell->Tag().toInt());
+                keys.push_back(cell->Tag().toInt() - 1);
                 EXPECT_FALSE(cell->pixmap().isNull());
             }
         }
         EXPECT_GE(keys.size(), 2u) << "row " << studied.size() + 1;
         studied.push_back(keys);
     }
-
-    click(spelling->cmdStartTest);
-    frmKeyboard *keyboard = spelling->keyboard();
-    ASSERT_NE(keyboard, nullptr);
-    expectOnScreen(*keyboard, QStringLiteral("the keyboard"));
-    keyboard->setHighlightPause(0);
-    m_boxes.expectExactly(FullMarks, Information, Ok);
-    for (int question = 1; question <= 10; ++question) {
-        const int position = spelling->testPicks().at(std::size_t(question - 1));
-        for (int key : studied.at(std::size_t(position - 1)))
-            click(keyboard->ImgLetter.at(std::size_t(key - 1)));
-        click(question < 10 ? spelling->cmdNextWord : spelling->cmdMarkTest);
-    }
-    settle();
-    EXPECT_EQ(spelling->keyboard(), nullptr);
-    for (std::size_t mark = 0; mark < 10; ++mark)
-        EXPECT_TRUE(spelling->imgMarked.at(mark)->isVisible()) << "mark " << mark + 1;
-    click(spelling->cmdExit);
-    settle();
-    EXPECT_TRUE(spelling.isNull());
-    done(level);
+    typeTestAndLeave(spelling, [&](int question) {
+        return studied.at(std::size_t(spelling->testPicks().at(std::size_t(question - 1)) - 1));
+    });
 }
 
 // The learning page read and heard row by row, then each number heard typed
@@ -384,9 +395,6 @@ void CourseDriver::passNumbers()
 {
     QPointer<frmLevel12> numbers = forms::Forms::find<frmLevel12>(QStringLiteral("frmLevel12"));
     ASSERT_FALSE(numbers.isNull());
-    const int level = effectiveLevel();
-    met(*numbers, numbers->Caption());
-    EXPECT_FALSE(main().isVisible());
     // "Numbers - 21 to 40": the range after 20; "Numbers - 1 to 100" is
     // asked from a page of text.
     const int first = numbers->Caption().section(u' ', 2, 2).toInt() - 1;
@@ -405,48 +413,18 @@ void CourseDriver::passNumbers()
         EXPECT_TRUE(QFile::exists(platform::localPath(FakeSoundBackend::playLog().last())))
             << "row " << row + 1;
     }
-
-    click(numbers->cmdStartTest);
-    frmKeyboard *keypad = numbers->keyboard();
-    ASSERT_NE(keypad, nullptr);
-    expectOnScreen(*keypad, QStringLiteral("the keypad"));
-    keypad->setHighlightPause(0);
-    m_boxes.expectExactly(FullMarks, Information, Ok);
-    for (int question = 1; question <= 10; ++question) {
-        for (int digit : digitsOf(first + numbers->questionPosition(question)))
-            click(keypad->ImgLetter.at(std::size_t(digit)));
-        click(question < 10 ? numbers->cmdNextWord : numbers->cmdMarkTest);
-    }
-    click(numbers->cmdExit);
-    settle();
-    EXPECT_TRUE(numbers.isNull());
-    done(level);
+    typeTestAndLeave(numbers, [&](int question) {
+        return digitsOf(first + numbers->questionPosition(question));
+    });
 }
 
-// Each sum worked out as its row is revealed and typed on the keypad.
+// Each sum worked out as its row is revealed.
 void CourseDriver::passMaths()
 {
     QPointer<frmLevel20> maths = forms::Forms::find<frmLevel20>(QStringLiteral("frmLevel20"));
     ASSERT_FALSE(maths.isNull());
-    const int level = effectiveLevel();
-    met(*maths, maths->Caption());
-    EXPECT_FALSE(main().isVisible());
-
-    click(maths->cmdStartTest);
-    frmKeyboard *keypad = maths->keyboard();
-    ASSERT_NE(keypad, nullptr);
-    expectOnScreen(*keypad, QStringLiteral("the keypad"));
-    keypad->setHighlightPause(0);
-    m_boxes.expectExactly(FullMarks, Information, Ok);
-    for (std::size_t row = 0; row < 10; ++row) {
-        for (const QChar digit : QString::number(worked(*maths, row)))
-            click(keypad->ImgLetter.at(std::size_t(digit.digitValue())));
-        click(row < 9 ? maths->cmdNextWord : maths->cmdMarkTest);
-    }
-    click(maths->cmdExit);
-    settle();
-    EXPECT_TRUE(maths.isNull());
-    done(level);
+    typeTestAndLeave(
+        maths, [&](int question) { return digitsOf(worked(*maths, std::size_t(question - 1))); });
 }
 
 void CourseDriver::met(QWidget &window, const QString &caption)

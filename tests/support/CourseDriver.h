@@ -3,6 +3,7 @@
 #include "tests/support/FakeSoundBackend.h"
 #include "tests/support/MessageBoxScript.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -85,6 +86,9 @@ private:
     void passSpelling();
     void passNumbers();
     void passMaths();
+    template <typename Window>
+    void typeTestAndLeave(QPointer<Window> window,
+                          const std::function<std::vector<int>(int question)> &keysOf);
     // The window came up: its caption noted, its fit on the screen checked.
     void met(QWidget &window, const QString &caption);
     static void expectOnScreen(const QWidget &window, const QString &name);
