@@ -155,7 +155,7 @@ protected:
     // The levels checked, in order.
     std::vector<int> checked;
     ScreenSizeDouble screen{1024, 768};
-    ModalWatchdog watchdog{120000};
+    ModalWatchdog watchdog{30000};
     CourseDriver course{QStringLiteral(OSTRANA_PROGRAM_FOLDER)};
 
 private:

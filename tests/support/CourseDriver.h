@@ -19,8 +19,10 @@ class frmListening;
 class frmMain;
 class frmTest;
 
-// A learner who plays the course through its real windows, on a copy of a
-// program folder the build made: the program starts as it starts, the
+// A learner who plays the course through its real windows, on a program
+// folder of its own: its users database a copy, the level databases and the
+// media those of a program folder the build made. The program starts as it
+// starts, the
 // learner is created at the login with "New", each level is chosen from the
 // File menu or reached from the level before, and every test is answered
 // right. Sounds end as soon as they start. Message boxes are answered from
@@ -43,7 +45,6 @@ public:
     // and the main window comes up on its information screen.
     void startAsNewLearner(const QString &name, const QString &password);
     frmMain &main() const;
-    QString folder() const { return m_folder.path(); }
 
     // Plays a level: its lessons when the main window already shows them
     // (the level before led there), else its File-menu item; then its test,
@@ -64,7 +65,7 @@ public:
     int lessonShown() const;
 
     // Order tests are answered backwards this many times, then left; the
-    // boxes that says so are the test's to expect.
+    // boxes they show are the test's to expect.
     void setOrderMistakes(int count) { m_orderMistakes = count; }
 
     // Called for each level whose test was done, once the program has gone
