@@ -21,7 +21,7 @@ endfunction()
 # offscreen platform) and the doubles, every test registered with CTest.
 function(ostrana_add_test name)
     add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE test_support GTest::gtest GTest::gmock Qt6::Test)
+    target_link_libraries(${name} PRIVATE test_main test_support GTest::gtest GTest::gmock Qt6::Test)
     ostrana_target_defaults(${name})
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST

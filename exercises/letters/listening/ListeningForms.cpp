@@ -20,7 +20,8 @@ const std::array<ListeningForm, 2> ListeningForms{{
      2520,
      3840,
      600,
-     1920},
+     1920,
+     {3615, 4500, 4980, 5955, 6570}},
     {"frmLevel19",
      "Listening Vowles Exercise",
      "Vowel",
@@ -38,7 +39,8 @@ const std::array<ListeningForm, 2> ListeningForms{{
      6000,
      3960,
      720,
-     1560},
+     1560,
+     {3135, 4080, 4560, 5775, 6390}},
 }};
 
 } // namespace listening

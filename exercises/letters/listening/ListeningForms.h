@@ -35,6 +35,18 @@ struct CellRow
     int firstCorrectWidth; // of the correct row's first picture
 };
 
+// Where the rows below the letters stand on a screen of 800 x 600, where the
+// designed window is taller than the screen: the letters' panel closes up
+// round its pictures and each row follows the one above.
+struct CompactPlaces
+{
+    int pnlBlank1Height;
+    int labelTop; // lblTestLetter and lblCorrectOrFailed
+    int pnlBlank3Top;
+    int text1Top;
+    int ssPanel1Top;
+};
+
 struct ListeningForm
 {
     const char *name;
@@ -55,6 +67,7 @@ struct ListeningForm
     int cmdResetTop;
     int lblCorrectOrFailedLeft;
     int cmdBackLeft;
+    CompactPlaces compact;
 };
 
 extern const std::array<ListeningForm, 2> ListeningForms;

@@ -74,6 +74,7 @@ void frmListening::Form_Load()
             modMain::CloseDatabaseAndEnd();
         }
         InitialiseTest();
+        ArrangeFor800x600();
         forms::CenterForm(*this);
     });
 }
@@ -244,11 +245,11 @@ void frmListening::FinishTest()
     }
     const int passMark = modMain::GetPassMark();
     const bool passed = passMark == -1 ? right == m_design.questions : right >= passMark;
-    lblCorrectOrFailed->setText(
-        passed ? QStringLiteral("Congratulations You Have Successfully Completed This Exercise")
-               : QStringLiteral("Failed Test. Correct %1 out of %2")
-                     .arg(right)
-                     .arg(m_design.questions));
+    showResult(passed
+                   ? QStringLiteral("Congratulations You Have Successfully Completed This Exercise")
+                   : QStringLiteral("Failed Test. Correct %1 out of %2")
+                         .arg(right)
+                         .arg(m_design.questions));
     lblTestLetter->hide();
     lblCorrectOrFailed->show();
     pnlBlank3->show();

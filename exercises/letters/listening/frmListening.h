@@ -77,6 +77,10 @@ protected:
 
 private:
     void createControls();
+    void ArrangeFor800x600();
+    // The result in the designed font, made smaller when it would not fit
+    // the label's width.
+    void showResult(const QString &text);
     void createLetterGrid();
     void createRows();
 

@@ -6,8 +6,10 @@
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
+#include "shell/modMain.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 
 namespace {
 
@@ -15,9 +17,14 @@ constexpr quint32 WindowBackColor = 0xC0E0FF;
 constexpr int ClientWidth = 7755;
 constexpr int ClientHeight = 9420;
 constexpr int ButtonTop = 8880;
+// On a screen of 800 x 600 the buttons stand where the order tests have theirs.
+constexpr int CompactButtonTop = 7680;
+constexpr int CompactClientHeight = 8175;
 constexpr int ButtonWidth = 1575;
 constexpr int ButtonHeight = 375;
 constexpr int Inset = 120;
+constexpr int Text1Top = 6480;
+constexpr qreal LabelPoints = 16;
 // An answer picture leaves its cell's edge free, so a red cell shows.
 constexpr int CellBorder = 45;
 constexpr quint32 Blue = 0xFF0000;
@@ -45,7 +52,7 @@ frmListening::Label *makeLabel(QWidget *parent, const QString &text, int left, i
     auto *label = new frmListening::Label(parent);
     label->setText(text);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(controls::timesNewRoman(16, true));
+    label->setFont(controls::timesNewRoman(LabelPoints, true));
     controls::setForeColor(*label, colour);
     label->Move(left, top, width, 420);
     return label;
@@ -143,7 +150,7 @@ void frmListening::createRows()
     Text1->setText(QStringLiteral("Correct Order"));
     Text1->setFont(controls::timesNewRoman(20, true));
     controls::setForeColor(*Text1, Red);
-    Text1->Move(840, 6480, 3375, 615);
+    Text1->Move(840, Text1Top, 3375, 615);
     Text1->hide();
     SSPanel1 = makePanel(this, m_design.SSPanel1, 0x404040);
     SSPanel1->hide();
@@ -158,4 +165,31 @@ void frmListening::createRows()
         picCorrect.push_back(makeImage(
             SSPanel2, left, Inset, i == 0 ? cells.firstCorrectWidth : cells.width, cells.height));
     }
+}
+
+void frmListening::ArrangeFor800x600()
+{
+    if (modMain::GetScreenResolution() != 1)
+        return;
+    const listening::CompactPlaces &compact = m_design.compact;
+    setClientSize(ClientWidth, CompactClientHeight);
+    pnlBlank1->setHeight(compact.pnlBlank1Height);
+    lblTestLetter->setTop(compact.labelTop);
+    lblCorrectOrFailed->setTop(compact.labelTop);
+    pnlBlank3->setTop(compact.pnlBlank3Top);
+    Text1->setTop(compact.text1Top);
+    SSPanel1->setTop(compact.ssPanel1Top);
+    cmdBack->setTop(CompactButtonTop);
+    cmdRepeatLetter->setTop(CompactButtonTop);
+}
+
+void frmListening::showResult(const QString &text)
+{
+    QFont font = controls::timesNewRoman(LabelPoints, true);
+    for (qreal points = LabelPoints;
+         points > 8 && QFontMetricsF(font).horizontalAdvance(text) > lblCorrectOrFailed->width();
+         points -= 0.5)
+        font.setPointSizeF(points - 0.5);
+    lblCorrectOrFailed->setFont(font);
+    lblCorrectOrFailed->setText(text);
 }

@@ -84,6 +84,7 @@ void frmLevel25::Form_Load()
         for (controls::SSPanel *panel : pnlLetter1)
             panel->setFontName(text::KeyFontName);
         refill();
+        ArrangeFor800x600();
         forms::CenterForm(*this);
         cmdPreviousLetter_Click();
     });

@@ -59,6 +59,7 @@ protected:
 
 private:
     void createControls();
+    void ArrangeFor800x600();
     void LoadConfiguration();
     void ShowConsonant();
     void FillSyllables(const QString &consonantKey);

@@ -5,6 +5,7 @@
 #include "platform/controls/SoundPlayer.h"
 #include "platform/core/BgrColor.h"
 #include "platform/forms/Form.h"
+#include "shell/modMain.h"
 
 namespace {
 
@@ -15,6 +16,13 @@ constexpr int ClientHeight = 9390;
 constexpr int StepTop = 4680;
 constexpr int ResultTop = 5880;
 constexpr int ResultHeight = 2175;
+// On a screen of 800 x 600, where the designed window is taller than the
+// screen, each row closes up on the one above.
+constexpr int CompactClientHeight = 8175;
+constexpr int CompactShift = 240; // the syllables
+constexpr int CompactStepTop = 4320;
+constexpr int CompactResultTop = 5040;
+constexpr int CompactBackTop = 7560;
 
 QFont makeFont(const QString &family, qreal points, bool bold, bool italic = false)
 {
@@ -117,4 +125,19 @@ void frmLevel25::createControls()
     connect(cmdPlayAll1, &controls::SSCommand::Click, this, &frmLevel25::cmdPlayAll1_Click);
     connect(cmdNextLetter, &controls::SSCommand::Click, this, &frmLevel25::cmdNextLetter_Click);
     connect(cmdBack, &controls::SSCommand::Click, this, &frmLevel25::cmdBack_Click);
+}
+
+void frmLevel25::ArrangeFor800x600()
+{
+    if (modMain::GetScreenResolution() != 1)
+        return;
+    setClientSize(ClientWidth, CompactClientHeight);
+    Label1->setTop(Label1->Top() - CompactShift / 2);
+    for (controls::SSPanel *syllable : pnlLetter1)
+        syllable->setTop(syllable->Top() - CompactShift);
+    for (controls::SSCommand *step : {cmdPreviousLetter, cmdPlayAll1, cmdNextLetter})
+        step->setTop(CompactStepTop);
+    for (controls::SSPanel *result : {pnlResult1, pnlResult2, pnlResult3, pnlResult4, pnlResult5})
+        result->setTop(CompactResultTop);
+    cmdBack->setTop(CompactBackTop);
 }

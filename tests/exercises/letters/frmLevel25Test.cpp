@@ -12,6 +12,7 @@
 #include "tests/support/FakeSoundBackend.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ProgramEndCatcher.h"
+#include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TitleBarClose.h"
 
@@ -22,6 +23,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -179,6 +181,28 @@ protected:
     TempProgramFolder folder;
     std::unique_ptr<FakeSoundBackend::Installation> sounds = FakeSoundBackend::install();
 };
+
+// Designed taller than a screen of 800 x 600, the chart closes up there and
+// fits on the screen with its title bar.
+TEST_F(SyllableChart, OnAn800x600ScreenTheRowsCloseUpAndTheWindowFits)
+{
+    ScreenSizeDouble screen(800, 600);
+    auto form = load();
+    const QWidget *rows[] = {form->lblHeading,    form->Label1,      form->pnlLetter1[0],
+                             form->pnlLetter1[6], form->cmdPlayAll1, form->pnlResult3,
+                             form->cmdBack};
+    for (std::size_t i = 1; i < std::size(rows); ++i)
+        EXPECT_LE(rows[i - 1]->y() + rows[i - 1]->height(), rows[i]->y()) << i;
+    EXPECT_LE(form->cmdBack->y() + form->cmdBack->height(), form->height());
+    EXPECT_LE(form->height() + 30, 600);
+    EXPECT_TRUE(QRect(0, 0, 800, 600).contains(form->frameGeometry()));
+
+    // On a larger screen the chart keeps its design.
+    ScreenSizeDouble larger(1024, 768);
+    auto designed = load();
+    EXPECT_EQ(designed->ScaleHeight(), 9390);
+    EXPECT_EQ(designed->cmdBack->Top(), 8880);
+}
 
 TEST_F(SyllableChart, StepsThroughTheConsonantsAndShowsHowASyllableIsBuilt)
 {

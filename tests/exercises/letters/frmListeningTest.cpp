@@ -18,7 +18,9 @@
 #include <QSet>
 #include <QTest>
 
+#include <iterator>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -151,6 +153,10 @@ TEST_F(ListeningWindow, QuestionsOpenOneByOneAfterTheirSoundAndUndoTakesBackAnAn
     EXPECT_FALSE(form->cmdUndo->isVisible());
     EXPECT_EQ(form->lblCorrectOrFailed->text(), Congratulations);
     EXPECT_TRUE(form->lblCorrectOrFailed->isVisible());
+    // The whole of it is seen, in a smaller letter than the designed one.
+    const QLabel &result = *form->lblCorrectOrFailed;
+    EXPECT_LE(QFontMetrics(result.font()).horizontalAdvance(Congratulations), result.width());
+    EXPECT_LT(result.font().pointSizeF(), form->lblTestLetter->font().pointSizeF());
     EXPECT_FALSE(form->lblTestLetter->isVisible());
     EXPECT_EQ(storedLevel(), 10);
     EXPECT_EQ(form->cmdRepeatLetter->Caption(), "&Next Level");
@@ -171,6 +177,7 @@ TEST_F(ListeningWindow, TheRowIsMarkedAgainstThePassMarkReadOnce)
     click(form->cmdRepeatLetter);
     answerAll(*form, {6});
     EXPECT_EQ(form->lblCorrectOrFailed->text(), "Failed Test. Correct 14 out of 15");
+    EXPECT_EQ(form->lblCorrectOrFailed->font(), form->lblTestLetter->font()) << "it fits";
     EXPECT_EQ(storedLevel(), 9);
     EXPECT_EQ(form->cmdRepeatLetter->Caption(), "&Start Test");
     EXPECT_TRUE(form->Text1->isVisible());
@@ -260,6 +267,34 @@ TEST_F(ListeningWindow, FewerLettersThanQuestionsEndTheProgramAsMissingLevelData
     ProgramEndCatcher end;
     EXPECT_THROW(form->Load(), ProgramEnded);
     EXPECT_EQ(end.count(), 1);
+}
+
+// Designed taller than a screen of 800 x 600, the window closes up there:
+// each row below the letters follows the one above, the buttons come last,
+// and the window with a title bar fits on the screen.
+TEST_F(ListeningWindow, OnAn800x600ScreenTheRowsCloseUpAndTheWindowFits)
+{
+    screen.setSize(800, 600);
+    for (const auto &[name, level, letters] :
+         {std::tuple{"frmLevel9", 9, 34}, std::tuple{"frmLevel19", 12, 12}}) {
+        SCOPED_TRACE(name);
+        loadLevel(level, letters);
+        std::unique_ptr<frmListening> form = load(name);
+        click(form->cmdRepeatLetter);
+        answerAll(*form);
+        ASSERT_TRUE(form->SSPanel1->isVisible());
+
+        for (const controls::SSPanel *tile : form->pnlLetter)
+            EXPECT_LE(tile->geometry().bottom(), form->pnlBlank1->height());
+        const QWidget *rows[] = {form->pnlBlank1, form->lblCorrectOrFailed, form->pnlBlank3,
+                                 form->Text1,     form->SSPanel1,           form->cmdRepeatLetter};
+        for (std::size_t i = 1; i < std::size(rows); ++i)
+            EXPECT_LE(rows[i - 1]->y() + rows[i - 1]->height(), rows[i]->y()) << i;
+        EXPECT_EQ(form->cmdBack->y(), form->cmdRepeatLetter->y());
+        EXPECT_LE(form->cmdBack->y() + form->cmdBack->height(), form->height());
+        EXPECT_LE(form->height() + 30, 600);
+        EXPECT_TRUE(QRect(0, 0, 800, 600).contains(form->frameGeometry()));
+    }
 }
 
 TEST_F(ListeningWindow, TheFourthRowOfLettersIsCentredUnderTheOthers)
