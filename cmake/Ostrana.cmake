@@ -20,6 +20,11 @@ endfunction()
 # One test executable: linked with the shared test main (a QApplication on the
 # offscreen platform) and the doubles, every test registered with CTest.
 function(ostrana_add_test name)
+    # Sanitized, our code runs several times slower (tests/support/BuildSlowdown.h).
+    set(timeout 300)
+    if(OSTRANA_SANITIZE)
+        set(timeout 900)
+    endif()
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE test_main test_support GTest::gtest GTest::gmock Qt6::Test)
     ostrana_target_defaults(${name})
@@ -27,7 +32,7 @@ function(ostrana_add_test name)
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=*.debug=false"
-                   TIMEOUT 300)
+                   TIMEOUT ${timeout})
 endfunction()
 
 # One benchmark executable under bench/.

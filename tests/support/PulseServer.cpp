@@ -2,14 +2,16 @@
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QThread>
+#include <QStandardPaths>
 
 #include <csignal>
 #include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int StartLimitMs = 15000;
+constexpr QLatin1String Program("pulseaudio");
 
 } // namespace
 
@@ -24,8 +26,15 @@ PulseServer::~PulseServer()
     }
 }
 
+bool PulseServer::isInstalled()
+{
+    return !QStandardPaths::findExecutable(Program).isEmpty();
+}
+
 QString PulseServer::start()
 {
+    if (!isInstalled())
+        return QStringLiteral("pulseaudio is not installed (scripts/packages.sh installs it)");
     if (!m_dir.isValid())
         return QStringLiteral("no temporary folder for the sound server");
     const QString socket = m_dir.filePath(QStringLiteral("native"));
@@ -40,9 +49,16 @@ QString PulseServer::start()
     environment.insert(QStringLiteral("PULSE_STATE_PATH"), m_dir.filePath(QStringLiteral("state")));
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    // Ends with the test process however that ends, also when it died
+    // before the child could ask for it.
+    const pid_t parent = ::getpid();
+    m_process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent)
+            ::_exit(1);
+    });
     m_process.start(
-        QStringLiteral("pulseaudio"),
+        Program,
         {
             QStringLiteral("--daemonize=no"),
             QStringLiteral("-n"), // no default configuration
@@ -62,11 +78,13 @@ QString PulseServer::start()
 
     const QDeadlineTimer deadline(StartLimitMs);
     while (!QFileInfo::exists(socket)) {
-        if (m_process.state() != QProcess::Running)
-            return QStringLiteral("pulseaudio ended at start-up");
+        // Also the short pause between looks.
+        if (m_process.waitForFinished(20))
+            return QStringLiteral("pulseaudio ended at start-up with exit code %1 (its messages "
+                                  "are above)")
+                .arg(m_process.exitCode());
         if (deadline.hasExpired())
             return QStringLiteral("pulseaudio opened no socket");
-        QThread::msleep(20);
     }
     qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
     return {};

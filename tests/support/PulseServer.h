@@ -16,6 +16,8 @@ public:
     ~PulseServer();
     Q_DISABLE_COPY_MOVE(PulseServer)
 
+    // Whether the server program is on the PATH.
+    static bool isInstalled();
     // Empty on success, else why the server could not be started.
     QString start();
     bool isRunning() const { return m_process.state() == QProcess::Running; }

@@ -11,6 +11,15 @@ WhenModal::WhenModal(std::function<void(QWidget *modal)> action)
         QWidget *modal = QApplication::activeModalWidget();
         if (modal == nullptr || modal == m_before || !modal->isVisible())
             return;
+        // A learner's keys go to the window that has the keyboard. A window
+        // manager activates a dialog as it comes up; the offscreen platform
+        // does so only some time after it is shown (long, on a busy machine),
+        // and for a window shown a second time not at all. So it is done
+        // here, and the action waits until the focus has come.
+        if (!modal->isActiveWindow()) {
+            QApplication::setActiveWindow(modal);
+            return;
+        }
         m_poll.stop();
         m_done = true;
         m_action(modal);

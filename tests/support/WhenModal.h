@@ -8,7 +8,9 @@
 
 // Runs an action on the next modal window that comes up (a window other than
 // the one that was modal when this was made), once, from inside its event
-// loop: a key press or a click that answers it. Stops when destroyed.
+// loop, when it is the active window with the focus on its focus widget, as
+// a window manager makes it: a key press or a click that answers it. Stops
+// when destroyed.
 class WhenModal final
 {
 public:
