@@ -1,5 +1,6 @@
 #include "platform/controls/QtSoundBackend.h"
 
+#include "platform/controls/SoundDecoder.h"
 #include "platform/controls/SoundPlayer.h"
 #include "tests/platform/controls/TestMedia.h"
 
@@ -49,6 +50,32 @@ TEST_F(QtSoundBackendTest, OpeningDecodesTheWholeFile)
     QTRY_VERIFY_WITH_TIMEOUT(backend->isDecoded(), Bound);
     EXPECT_NEAR(double(backend->lengthUs()), ToneMs * 1000.0, 5000.0);
     player.Close();
+    EXPECT_FALSE(backend->isDecoded());
+}
+
+// A lesson reopens its players at every "&Next": whatever was still being
+// decoded for the letter before must never become the new letter's sound.
+TEST_F(QtSoundBackendTest, AFileReopenedWhileDecodingKeepsOnlyTheLastOne)
+{
+    const QString longTone = dir.filePath(QStringLiteral("long.wav"));
+    testmedia::writeWav(longTone, 3 * ToneMs);
+    SoundPlayer player;
+    QtSoundBackend *backend = backendOf(player);
+    ASSERT_NE(backend, nullptr);
+    player.Open(longTone);
+    player.Open(tone);
+    player.Open(longTone);
+    player.Open(tone);
+    QTRY_VERIFY_WITH_TIMEOUT(backend->isDecoded(), Bound);
+    QTest::qWait(ToneMs); // time for any stale result to arrive
+    EXPECT_NEAR(double(backend->lengthUs()), ToneMs * 1000.0, 5000.0);
+    EXPECT_EQ(controls::SoundDecoder::pending(), 0);
+
+    // Closed before its decode ends: nothing is left waiting.
+    player.Open(longTone);
+    player.Close();
+    EXPECT_EQ(controls::SoundDecoder::pending(), 0);
+    QTest::qWait(ToneMs);
     EXPECT_FALSE(backend->isDecoded());
 }
 
