@@ -3,16 +3,24 @@
 #include <QAudioBuffer>
 #include <QAudioDecoder>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QThread>
 #include <QUrl>
 
 #include <deque>
+#include <list>
 #include <unordered_map>
 
 namespace controls {
 namespace {
 
 using Ticket = SoundDecoder::Ticket;
+
+// Decoded recordings kept for the next open of the same file: a lesson
+// opens the same few again and again (back, next, a level repeated), and
+// every decode costs the media framework a little memory it never gives back.
+constexpr qint64 CacheBytes = 16 * 1024 * 1024;
 
 struct Job
 {
@@ -129,7 +137,24 @@ public:
     Ticket decode(const QString &path, SoundDecoder::Done done)
     {
         const Ticket ticket = ++m_lastTicket;
-        m_waiting.emplace(ticket, std::move(done));
+        const QFileInfo file(path);
+        // A file written again is a new recording.
+        const QString key = QStringLiteral("%1|%2|%3")
+                                .arg(path)
+                                .arg(file.lastModified().toMSecsSinceEpoch())
+                                .arg(file.size());
+        m_waiting.emplace(ticket, Waiting{key, std::move(done)});
+        for (auto it = m_cache.begin(); it != m_cache.end(); ++it) {
+            if (it->key == key) {
+                m_cache.splice(m_cache.begin(), m_cache, it);
+                // Still from the event loop, as a decode would be.
+                QMetaObject::invokeMethod(
+                    this, [this, ticket, sound = it->sound] { deliver(ticket, sound); },
+                    Qt::QueuedConnection);
+                return ticket;
+            }
+        }
+        ++m_decodes;
         QMetaObject::invokeMethod(
             m_worker, [worker = m_worker, job = Job{ticket, path}] { worker->enqueue(job); });
         return ticket;
@@ -149,18 +174,55 @@ public:
         const auto it = m_waiting.find(ticket);
         if (it == m_waiting.end())
             return; // cancelled while the result was on its way
-        const SoundDecoder::Done done = std::move(it->second);
+        const Waiting waiting = std::move(it->second);
         m_waiting.erase(it);
-        done(std::move(sound));
+        remember(waiting.key, sound);
+        waiting.done(std::move(sound));
     }
 
     int pending() const { return int(m_waiting.size()); }
+    int decodes() const { return m_decodes; }
+    void forgetKept()
+    {
+        m_cache.clear();
+        m_cachedBytes = 0;
+    }
 
 private:
+    struct Waiting
+    {
+        QString key;
+        SoundDecoder::Done done;
+    };
+    struct Cached
+    {
+        QString key;
+        DecodedSound sound;
+    };
+
+    void remember(const QString &key, const DecodedSound &sound)
+    {
+        if (sound.pcm.isEmpty() || sound.pcm.size() > CacheBytes)
+            return;
+        for (const Cached &cached : m_cache) {
+            if (cached.key == key)
+                return;
+        }
+        m_cache.push_front(Cached{key, sound});
+        m_cachedBytes += sound.pcm.size();
+        while (m_cachedBytes > CacheBytes) {
+            m_cachedBytes -= m_cache.back().sound.pcm.size();
+            m_cache.pop_back();
+        }
+    }
+
     QThread m_thread;
     DecodeWorker *m_worker = nullptr;
     Ticket m_lastTicket = 0;
-    std::unordered_map<Ticket, SoundDecoder::Done> m_waiting;
+    int m_decodes = 0;
+    std::unordered_map<Ticket, Waiting> m_waiting;
+    std::list<Cached> m_cache; // most recently used first
+    qint64 m_cachedBytes = 0;
 };
 
 void DecodeWorker::deliver(DecodedSound sound)
@@ -215,6 +277,17 @@ void SoundDecoder::cancel(Ticket ticket)
 int SoundDecoder::pending()
 {
     return frontInstance() != nullptr ? frontInstance()->pending() : 0;
+}
+
+void SoundDecoder::forgetKept()
+{
+    if (frontInstance() != nullptr)
+        frontInstance()->forgetKept();
+}
+
+int SoundDecoder::decodesStarted()
+{
+    return frontInstance() != nullptr ? frontInstance()->decodes() : 0;
 }
 
 } // namespace controls

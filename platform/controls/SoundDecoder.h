@@ -21,6 +21,10 @@ struct DecodedSound
 // caller a message to that thread, and the first window paints while the
 // framework loads.
 //
+// A file decoded lately (16 MB of samples are kept) is not decoded again
+// until it changes: a lesson opens the same recordings again and again, and
+// each decode costs the media framework some memory it never gives back.
+//
 // Called from the application's thread only; results come back to it
 // through its event loop. The thread ends with the application.
 class SoundDecoder final
@@ -37,6 +41,10 @@ public:
 
     // Decodes whose results have not been delivered or cancelled yet.
     static int pending();
+    // Files handed to the media framework so far (not those kept decoded).
+    static int decodesStarted();
+    // Drops the recordings kept decoded (a memory census counts no cache).
+    static void forgetKept();
 
     SoundDecoder() = delete;
 };
