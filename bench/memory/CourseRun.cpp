@@ -16,7 +16,6 @@
 #include "shell/modMain.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QTest>
 
@@ -100,18 +99,17 @@ void CourseRun::answerOrderTests()
 {
     m_solver.setInterval(10);
     QObject::connect(&m_solver, &QTimer::timeout, &m_solver, [this] {
-        static QElapsedTimer open;
         auto *test = qobject_cast<frmTest *>(QApplication::activeModalWidget());
         if (test == nullptr)
             return;
         if (test->property("answered").toBool()) {
-            if (open.elapsed() > TestBoundMs) {
+            if (m_testOpen.elapsed() > TestBoundMs) {
                 m_error = QStringLiteral("the letter-order test did not end");
                 test->hide();
             }
             return;
         }
-        open.start();
+        m_testOpen.start();
         test->setProperty("answered", true);
         chooseInOrder(*test);
         if (!test->cmdNextLevel->isVisible())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -38,5 +39,6 @@ private:
     QTemporaryDir m_users;
     std::unique_ptr<frmMain> m_form;
     QTimer m_solver;
+    QElapsedTimer m_testOpen; // since the letter-order test came up
     QString m_error;
 };
