@@ -35,9 +35,10 @@ function(ostrana_add_test name)
                    TIMEOUT ${timeout})
 endfunction()
 
-# One benchmark executable under bench/.
+# One benchmark executable under bench/, with the shared main
+# (bench/support) and its timing counters.
 function(ostrana_add_benchmark name)
     add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE benchmark::benchmark)
+    target_link_libraries(${name} PRIVATE bench_main bench_support benchmark::benchmark Qt6::Widgets)
     ostrana_target_defaults(${name})
 endfunction()

@@ -16,7 +16,10 @@ QPixmap LoadResPicture(int id)
 
 QIcon applicationIcon()
 {
-    return QIcon(QStringLiteral(":/icons/ostrana.png"));
+    // Read once: every window sets it, and reading it is a picture decode.
+    // Never freed, so that no pixmap outlives the application at exit.
+    static const QIcon *const icon = new QIcon(QStringLiteral(":/icons/ostrana.png"));
+    return *icon;
 }
 
 } // namespace resources

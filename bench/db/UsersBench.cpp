@@ -118,5 +118,3 @@ void StoreLevel(benchmark::State &state)
 BENCHMARK(StoreLevel)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

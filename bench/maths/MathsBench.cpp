@@ -7,6 +7,7 @@
 // Each set is timed on its own; the counters give the median and the 90th
 // percentile in milliseconds, and the yields per set.
 
+#include "bench/support/Timings.h"
 #include "exercises/keyboard/maths/MathsQuestions.h"
 
 #include <QApplication>
@@ -19,14 +20,6 @@
 #include <vector>
 
 namespace {
-
-double percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[size_t(p * double(values.size() - 1) + 0.5)];
-}
 
 // Counts the turns the message loop gets: a posted event is handled once
 // per turn and posts the next.
@@ -72,9 +65,7 @@ void drawSets(benchmark::State &state, int stage)
             break;
         }
     }
-    state.counters["median_ms"] = percentile(seconds, 0.5) * 1000;
-    state.counters["p90_ms"] = percentile(seconds, 0.9) * 1000;
-    state.counters["max_ms"] = *std::max_element(seconds.begin(), seconds.end()) * 1000;
+    reportTimings(state, seconds);
     state.counters["yields"] = double(turns) / double(std::max<size_t>(seconds.size(), 1));
 }
 
@@ -97,14 +88,3 @@ void BM_AllSet(benchmark::State &state)
 BENCHMARK(BM_AllSet)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2000);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

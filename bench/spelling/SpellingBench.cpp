@@ -10,6 +10,7 @@
 // percentile in milliseconds.
 
 #include "bench/spelling/SpellingFolder.h"
+#include "bench/support/Timings.h"
 #include "exercises/keyboard/spelling/frmLevel10.h"
 #include "exercises/keyboard/words/PictureCell.h"
 #include "platform/controls/SSCommand.h"
@@ -21,7 +22,6 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <vector>
@@ -61,21 +61,11 @@ private:
     QTemporaryDir m_folder;
 };
 
-double percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[size_t(p * double(values.size() - 1) + 0.5)];
-}
-
 void report(benchmark::State &state, const std::vector<double> &seconds)
 {
     if (!modErrors::gErrMsg.isEmpty())
         state.SkipWithError(qPrintable(modErrors::gErrMsg));
-    state.counters["median_ms"] = percentile(seconds, 0.5) * 1000;
-    state.counters["p90_ms"] = percentile(seconds, 0.9) * 1000;
-    state.counters["max_ms"] = *std::max_element(seconds.begin(), seconds.end()) * 1000;
+    reportTimings(state, seconds);
 }
 
 bool fullPage(const frmLevel10 &form)
@@ -136,14 +126,3 @@ void BM_OpenSpellingWindow(benchmark::State &state)
 BENCHMARK(BM_OpenSpellingWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,13 +1,10 @@
 #include "platform/controls/QtSoundBackend.h"
 
-#include <QAudioBuffer>
-#include <QAudioDecoder>
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QUrl>
 
 namespace controls {
 namespace {
@@ -37,7 +34,7 @@ QtSoundBackend::QtSoundBackend(QObject *parent)
 QtSoundBackend::~QtSoundBackend()
 {
     releaseOutput();
-    dropDecoder();
+    cancelDecode();
 }
 
 qint64 QtSoundBackend::lengthUs() const
@@ -48,59 +45,37 @@ qint64 QtSoundBackend::lengthUs() const
 void QtSoundBackend::open(const QString &path)
 {
     close();
-    // A file that is not there fails on play without starting a decoder.
+    // A file that is not there fails on play without a decode.
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
         m_load = Load::Broken;
         return;
     }
     m_load = Load::Decoding;
-    m_decoder = new QAudioDecoder(this);
-    connect(m_decoder, &QAudioDecoder::bufferReady, this, [this] {
-        const QAudioBuffer buffer = m_decoder->read();
-        if (!buffer.isValid())
-            return;
-        if (m_pcm.isEmpty())
-            m_format = buffer.format();
-        if (buffer.format() == m_format)
-            m_pcm.append(buffer.constData<char>(), buffer.byteCount());
-    });
-    connect(m_decoder, &QAudioDecoder::finished, this, &QtSoundBackend::decoded);
-    connect(m_decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), this,
-            &QtSoundBackend::decodeFailed);
-    m_decoder->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    m_decoder->start();
+    m_decode = SoundDecoder::decode(file.absoluteFilePath(),
+                                    [this](DecodedSound sound) { decoded(std::move(sound)); });
 }
 
-void QtSoundBackend::dropDecoder()
+void QtSoundBackend::cancelDecode()
 {
-    if (m_decoder == nullptr)
-        return;
-    m_decoder->disconnect(this);
-    m_decoder->stop();
-    // It may be inside one of its own signals.
-    m_decoder->deleteLater();
-    m_decoder = nullptr;
+    if (m_decode != 0)
+        SoundDecoder::cancel(m_decode);
+    m_decode = 0;
 }
 
-void QtSoundBackend::decoded()
+void QtSoundBackend::decoded(DecodedSound sound)
 {
-    dropDecoder();
-    if (m_pcm.isEmpty() || !m_format.isValid()) {
-        decodeFailed();
+    m_decode = 0;
+    if (sound.pcm.isEmpty() || !sound.format.isValid()) {
+        m_load = Load::Broken;
+        fail();
         return;
     }
+    m_pcm = std::move(sound.pcm);
+    m_format = sound.format;
     m_load = Load::Ready;
     if (m_playing)
         startOutput();
-}
-
-void QtSoundBackend::decodeFailed()
-{
-    dropDecoder();
-    m_pcm.clear();
-    m_load = Load::Broken;
-    fail();
 }
 
 void QtSoundBackend::play()
@@ -213,7 +188,7 @@ void QtSoundBackend::stop()
 void QtSoundBackend::close()
 {
     stop();
-    dropDecoder();
+    cancelDecode();
     m_pcm.clear();
     m_format = QAudioFormat();
     m_load = Load::None;

@@ -1,20 +1,20 @@
 #pragma once
 
 #include "platform/controls/SoundBackend.h"
+#include "platform/controls/SoundDecoder.h"
 
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QTimer>
 
-class QAudioDecoder;
 class QAudioSink;
 class QBuffer;
 
 namespace controls {
 
-// Decodes the open file into memory and plays it through an audio sink of its
-// own for every playback.
+// Decodes the open file into memory (on the decoding thread, SoundDecoder)
+// and plays it through an audio sink of its own for every playback.
 //
 // Why not a media player: its pipeline runs on the system clock and keeps the
 // audio device in step by dropping samples. A sound server that starts a new
@@ -53,9 +53,8 @@ private:
         Broken, // missing, unreadable or no sound in it
     };
 
-    void dropDecoder();
-    void decoded();
-    void decodeFailed();
+    void cancelDecode();
+    void decoded(DecodedSound sound);
     void startOutput();
     void outputStateChanged();
     void checkDrained();
@@ -64,7 +63,7 @@ private:
     void fail();
 
     Load m_load = Load::None;
-    QAudioDecoder *m_decoder = nullptr;
+    SoundDecoder::Ticket m_decode = 0; // the decode of the open file, while it runs
     QByteArray m_pcm;
     QAudioFormat m_format;
 

@@ -1,5 +1,6 @@
 #include "platform/controls/QtSoundBackend.h"
 
+#include "platform/controls/SoundDecoder.h"
 #include "platform/controls/SoundPlayer.h"
 #include "tests/platform/controls/TestMedia.h"
 
@@ -50,6 +51,57 @@ TEST_F(QtSoundBackendTest, OpeningDecodesTheWholeFile)
     EXPECT_NEAR(double(backend->lengthUs()), ToneMs * 1000.0, 5000.0);
     player.Close();
     EXPECT_FALSE(backend->isDecoded());
+}
+
+// A lesson reopens its players at every "&Next": whatever was still being
+// decoded for the letter before must never become the new letter's sound.
+TEST_F(QtSoundBackendTest, AFileReopenedWhileDecodingKeepsOnlyTheLastOne)
+{
+    const QString longTone = dir.filePath(QStringLiteral("long.wav"));
+    testmedia::writeWav(longTone, 3 * ToneMs);
+    SoundPlayer player;
+    QtSoundBackend *backend = backendOf(player);
+    ASSERT_NE(backend, nullptr);
+    player.Open(longTone);
+    player.Open(tone);
+    player.Open(longTone);
+    player.Open(tone);
+    QTRY_VERIFY_WITH_TIMEOUT(backend->isDecoded(), Bound);
+    QTest::qWait(ToneMs); // time for any stale result to arrive
+    EXPECT_NEAR(double(backend->lengthUs()), ToneMs * 1000.0, 5000.0);
+    EXPECT_EQ(controls::SoundDecoder::pending(), 0);
+
+    // Closed before its decode ends: nothing is left waiting.
+    player.Open(longTone);
+    player.Close();
+    EXPECT_EQ(controls::SoundDecoder::pending(), 0);
+    QTest::qWait(ToneMs);
+    EXPECT_FALSE(backend->isDecoded());
+}
+
+// Reopening a recording costs no decode (each one leaks a little inside the
+// media framework); a file written again is decoded anew.
+TEST_F(QtSoundBackendTest, ARecordingOpenedAgainIsDecodedOnlyWhenItChanged)
+{
+    SoundPlayer player;
+    QtSoundBackend *backend = backendOf(player);
+    ASSERT_NE(backend, nullptr);
+    player.Open(tone);
+    QTRY_VERIFY_WITH_TIMEOUT(backend->isDecoded(), Bound);
+    const int decodes = controls::SoundDecoder::decodesStarted();
+    for (int again = 0; again < 3; ++again) {
+        player.Open(tone);
+        EXPECT_FALSE(backend->isDecoded()) << "a kept recording still arrives from the event loop";
+        QTRY_VERIFY_WITH_TIMEOUT(backend->isDecoded(), Bound);
+    }
+    EXPECT_EQ(controls::SoundDecoder::decodesStarted(), decodes);
+
+    QTest::qWait(20); // a later modification time
+    testmedia::writeWav(tone, 2 * ToneMs);
+    player.Open(tone);
+    QTRY_VERIFY_WITH_TIMEOUT(backend->isDecoded(), Bound);
+    EXPECT_EQ(controls::SoundDecoder::decodesStarted(), decodes + 1);
+    EXPECT_NEAR(double(backend->lengthUs()), 2 * ToneMs * 1000.0, 5000.0);
 }
 
 TEST_F(QtSoundBackendTest, ARealFilePlaysToItsEndAndAgainFromTheStart)

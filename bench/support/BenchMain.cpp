@@ -1,0 +1,20 @@
+// The main of every benchmark under bench/: a QApplication, on the offscreen
+// platform unless QT_QPA_PLATFORM says otherwise, then Google Benchmark with
+// its own flags (--benchmark_filter, --benchmark_out, ...).
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
