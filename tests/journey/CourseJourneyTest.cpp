@@ -6,6 +6,7 @@
 #include "shell/UserRows.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
+#include "tests/support/BuildSlowdown.h"
 #include "tests/support/CourseDriver.h"
 #include "tests/support/ModalWatchdog.h"
 #include "tests/support/ScreenSizeDouble.h"
@@ -155,7 +156,7 @@ protected:
     // The levels checked, in order.
     std::vector<int> checked;
     ScreenSizeDouble screen{1024, 768};
-    ModalWatchdog watchdog{30000};
+    ModalWatchdog watchdog{scaledForBuild(30000)};
     CourseDriver course{QStringLiteral(OSTRANA_PROGRAM_FOLDER)};
 
 private:
