@@ -1,22 +1,20 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QString>
-#include <QTemporaryDir>
-#include <QTimer>
+#include "tests/support/CourseDriver.h"
+#include "tests/support/ModalWatchdog.h"
+#include "tests/support/ScreenSizeDouble.h"
 
+#include <QString>
+
+#include <gtest/gtest-spi.h>
 #include <memory>
 
-class frmMain;
-
-// A learner in the course's real windows, with the real sound back end, on
-// the program folder the build makes (the users database is the run's own).
-// Message boxes are answered with their first button; letter-order tests are
-// answered in the order learnt.
-//
-// The whole course: the acceptance tests' driver (tests/support/CourseDriver,
-// on its way to main) is to play every level here, in playCourse() of
-// MemoryBench.cpp; until then the levels below are what is played.
+// A new learner through the course's real windows, as the journey tests play
+// it (tests/support/CourseDriver), on a copy of the program folder the build
+// makes. The sounds go to the program's own back end, so that what is
+// measured is what the program holds: with no sound server a playback lasts
+// its length in silence. What the driver finds wrong is kept as the run's
+// error instead of failing a test.
 class CourseRun final
 {
 public:
@@ -24,21 +22,25 @@ public:
     ~CourseRun();
     Q_DISABLE_COPY_MOVE(CourseRun)
 
-    // Level 1's lessons through "&Next", then its letter-order test, passed.
-    void playLetterLevel();
-    // Level 10's spelling window from the menu: two study pages, then "E&xit".
-    void playSpellingLevel();
+    // From the login's "New" through every level to stored level 26.
+    void playCourse();
+    // Level 1's lessons and letter-order test, back to the main window; then
+    // level 10's spelling test, typed on its keyboard, and back.
+    void playRepeatedLevel();
 
-    // Whatever went wrong, for the benchmark to report; empty when nothing.
-    QString error() const { return m_error; }
+    // The first thing that went wrong, for the benchmark to report; empty
+    // when nothing did.
+    QString error() const;
 
 private:
-    void storeLevel(int level);
-    void answerOrderTests();
+    void play(int level);
 
-    QTemporaryDir m_users;
-    std::unique_ptr<frmMain> m_form;
-    QTimer m_solver;
-    QElapsedTimer m_testOpen; // since the letter-order test came up
+    // Declared first: it collects the driver's failures for as long as the
+    // driver lives, its end of run checks included.
+    ::testing::TestPartResultArray m_failures;
+    ::testing::ScopedFakeTestPartResultReporter m_reporter;
+    ScreenSizeDouble m_screen{1024, 768};
+    std::unique_ptr<ModalWatchdog> m_watchdog; // renewed for each level
+    CourseDriver m_course;
     QString m_error;
 };

@@ -26,7 +26,7 @@ const std::vector<BenchGoal> &benchGoals()
          "real_time", "s", 2, false, false},
         {"login lookup in 1000 users", "db", "LoginScan/1000", nullptr, "real_time", "ms", 0, false,
          true},
-        {"resident memory after playing the course", "memory", "BM_PlayAndRepeat", nullptr,
+        {"resident memory after the whole course", "memory", "BM_PlayAndRepeat", nullptr,
          "resident_MB", "MB", 100, false, false},
         {"peak resident memory (VmHWM)", "memory", "BM_PlayAndRepeat", nullptr, "peak_MB", "MB",
          100, false, false},

@@ -89,13 +89,15 @@ int worked(const frmLevel20 &maths, std::size_t row)
 
 } // namespace
 
-CourseDriver::CourseDriver(const QString &programFolder)
+CourseDriver::CourseDriver(const QString &programFolder, Sounds sounds)
 {
     copyProgramFolder(programFolder);
     platform::setAppPath(m_folder.path());
     modMain::resetForTests();
-    m_sounds = FakeSoundBackend::install();
-    FakeSoundBackend::setAutoFinish(true);
+    if (sounds == Sounds::EndAtOnce) {
+        m_sounds = FakeSoundBackend::install();
+        FakeSoundBackend::setAutoFinish(true);
+    }
     exercises::letters::registerWindows();
     exercises::keyboard::registerWindows();
 
@@ -418,8 +420,10 @@ void CourseDriver::passNumbers()
             EXPECT_EQ(numbers->picWord[row][cell]->pixmap().isNull(), !used);
         }
         click(numbers->cmdWordSound[row]);
-        EXPECT_TRUE(QFile::exists(platform::localPath(FakeSoundBackend::playLog().last())))
-            << "row " << row + 1;
+        if (m_sounds != nullptr) {
+            EXPECT_TRUE(QFile::exists(platform::localPath(FakeSoundBackend::playLog().last())))
+                << "row " << row + 1;
+        }
     }
     typeTestAndLeave(numbers, [&](int question) {
         return digitsOf(first + numbers->questionPosition(question));

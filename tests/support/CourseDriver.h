@@ -25,7 +25,10 @@ class frmTest;
 // starts, the
 // learner is created at the login with "New", each level is chosen from the
 // File menu or reached from the level before, and every test is answered
-// right. Sounds end as soon as they start. Message boxes are answered from
+// right. Sounds end as soon as they start, unless the driver is told to
+// leave the program's own back end in (a benchmark measuring the program as
+// it runs): then they last as long as that back end makes them, and what
+// the numbers' rows play is not checked. Message boxes are answered from
 // the driver's script: a pass announces itself as the learner sees it, and
 // a box nobody expected fails the test. Every window met must fit on the
 // screen.
@@ -37,7 +40,13 @@ class frmTest;
 class CourseDriver final
 {
 public:
-    explicit CourseDriver(const QString &programFolder);
+    enum class Sounds
+    {
+        EndAtOnce, // the double: every playback ends from the event loop
+        Real,      // the program's own back end
+    };
+
+    explicit CourseDriver(const QString &programFolder, Sounds sounds = Sounds::EndAtOnce);
     ~CourseDriver();
     Q_DISABLE_COPY_MOVE(CourseDriver)
 
