@@ -35,6 +35,11 @@ constexpr int RecordingLimitMs = 3000;
 // pace would leave after a short one.
 constexpr double LongestGap = BuildSlowdown > 1 ? 1.0 : 0.5;
 
+// A new stream on the sound server now and then loses its first few
+// windows on this short a recording; a recording cut at its end, or the next
+// started over it, still shows.
+constexpr double StreamStartLoss = 0.06;
+
 class SyllableChartHeard : public ::testing::Test
 {
 protected:
@@ -87,7 +92,7 @@ TEST_F(SyllableChartHeard, PlayAllHearsEverySyllableWholeBeforeTheNext)
     for (int i = 0; i < syl::SignCount; ++i) {
         SCOPED_TRACE(i);
         EXPECT_NEAR(tones[i].hertz, pitchOf(i), pitchOf(i) * 0.1);
-        EXPECT_GE(tones[i].length(), Lengths[i] - LengthTolerance);
+        EXPECT_GE(tones[i].length(), Lengths[i] - LengthTolerance - StreamStartLoss);
         EXPECT_LE(tones[i].length(), Lengths[i] + LengthTolerance);
         EXPECT_LE(tones[i].end, endsAt[i] + RecordingLag);
         // The next syllable starts when this one has been heard out, its
