@@ -50,11 +50,19 @@ void StartupProbe::install(Until until, const QString &userName, const QString &
 
 bool StartupProbe::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::Show || !watched->isWidgetType())
+    if (!watched->isWidgetType())
+        return false;
+    if (event->type() == QEvent::Paint && m_until == Until::LoginShown &&
+        watched->objectName() == QLatin1String("frmLogin")) {
+        // The dialog paints before its controls, and the whole window reaches
+        // the screen after the last of them: report once that is done.
+        QMetaObject::invokeMethod(
+            this, [] { report("login-shown"); }, Qt::QueuedConnection);
+        return false;
+    }
+    if (event->type() != QEvent::Show)
         return false;
     if (watched->objectName() == QLatin1String("frmLogin")) {
-        if (m_until == Until::LoginShown)
-            report("login-shown");
         auto *login = static_cast<frmLogin *>(watched);
         QTimer::singleShot(0, login, [this, login] {
             login->txtUserName->setText(m_userName);

@@ -5,8 +5,8 @@
 
 // Watches the program's start-up for the start-up benchmark.
 //
-// LoginShown: when the login dialog shows, prints "login-shown" and ends the
-// process. MainShown: logs in with the given user through the login dialog;
+// LoginShown: once the login dialog has shown and its first paint is on the
+// screen, prints "login-shown" and ends the process. MainShown: logs in with the given user through the login dialog;
 // when the main window shows, prints "main-shown rss-kb=<resident memory in
 // kB>" and ends.
 class StartupProbe final : public QObject
