@@ -58,17 +58,7 @@ int main(int argc, char **argv)
     QTemporaryDir folder;
     platform::setAppPath(QString::fromLocal8Bit(argv[4]));
     makeUsersDatabase(folder.filePath(QStringLiteral("Kelvo.kdt")), QStringLiteral("Asha"), level);
-    modMain::gDbPath = folder.filePath(QStringLiteral("Kelvo.kdt"));
-    modMain::OpenUserDatabase();
-    modMain::gUserName = QStringLiteral("Asha");
-    modMain::SetLevel(-1);
-
-    auto *form = shots::openLevel<frmLevel20>(*row, out);
-
-    shots::shootDigitTest(*form, out, typeAnswer);
-    form->mblnDoNotDisplayMsgBox = true;
-    form->Unload();
-    waitFor(200);
-    modMain::resetForTests();
+    shots::shootDigitLevel<frmLevel20>(folder.filePath(QStringLiteral("Kelvo.kdt")),
+                                       QStringLiteral("Asha"), *row, out, typeAnswer);
     return 0;
 }

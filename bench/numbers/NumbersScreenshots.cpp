@@ -68,17 +68,7 @@ int main(int argc, char **argv)
         makeNumbersFolder(folder.path(), QStringLiteral("Asha"), level);
         platform::setAppPath(folder.path());
     }
-    modMain::gDbPath = folder.filePath(QStringLiteral("Kelvo.kdt"));
-    modMain::OpenUserDatabase();
-    modMain::gUserName = QStringLiteral("Asha");
-    modMain::SetLevel(-1);
-
-    auto *form = shots::openLevel<frmLevel12>(*row, out);
-
-    shots::shootDigitTest(*form, out, typeAnswer);
-    form->mblnDoNotDisplayMsgBox = true;
-    form->Unload();
-    waitFor(200);
-    modMain::resetForTests();
+    shots::shootDigitLevel<frmLevel12>(folder.filePath(QStringLiteral("Kelvo.kdt")),
+                                       QStringLiteral("Asha"), *row, out, typeAnswer);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "bench/shots/ScreenshotSteps.h"
 #include "shell/levels/LevelTable.h"
+#include "shell/modMain.h"
 
 #include <QString>
 
@@ -50,6 +51,25 @@ void shootDigitTest(Form &form, const QString &out, TypeAnswer typeAnswer)
             form.cmdNextWord->click();
     }
     markAndShoot(form.cmdMarkTest, out);
+}
+
+// Logged in as `user` of the users database `usersDb`: the level's window
+// opened, its test shot (shootDigitTest) and the window closed again.
+template <typename Form, typename TypeAnswer>
+void shootDigitLevel(const QString &usersDb, const QString &user, const levels::LevelRow &row,
+                     const QString &out, TypeAnswer typeAnswer)
+{
+    modMain::gDbPath = usersDb;
+    modMain::OpenUserDatabase();
+    modMain::gUserName = user;
+    modMain::SetLevel(-1);
+
+    auto *form = openLevel<Form>(row, out);
+    shootDigitTest(*form, out, typeAnswer);
+    form->mblnDoNotDisplayMsgBox = true;
+    form->Unload();
+    waitFor(200);
+    modMain::resetForTests();
 }
 
 } // namespace shots
