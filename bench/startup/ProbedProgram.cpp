@@ -3,6 +3,7 @@
 //   ostrana_probed main USER PASSWORD
 // It belongs to the start-up benchmark alone; the learner's program has no probe.
 
+#include "bench/startup/FirstPaintProbe.h"
 #include "bench/startup/StartupProbe.h"
 #include "exercises/keyboard/RegisterWindows.h"
 #include "exercises/letters/RegisterWindows.h"
@@ -20,9 +21,9 @@ int main(int argc, char **argv)
     exercises::keyboard::registerWindows();
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 2 && arguments.at(1) == QLatin1String("login")) {
-        StartupProbe::install(StartupProbe::Until::LoginShown);
+        FirstPaintProbe::install(QStringLiteral("frmLogin"), "login-shown");
     } else if (arguments.size() == 4 && arguments.at(1) == QLatin1String("main")) {
-        StartupProbe::install(StartupProbe::Until::MainShown, arguments.at(2), arguments.at(3));
+        StartupProbe::install(arguments.at(2), arguments.at(3));
     } else {
         std::fputs("usage: ostrana_probed login | main USER PASSWORD\n", stderr);
         return 64;

@@ -6,6 +6,12 @@ const std::vector<BenchGoal> &benchGoals()
     static const std::vector<BenchGoal> goals{
         {"start to login dialog, X11 (median)", "startup", "ProcessStartToLoginShown/x11", "median",
          "real_time", "ms", 40, false, false},
+        {"  plain Qt dialog of its kind, X11 (median)", "startup", "ProcessStartToLoginShown/x11",
+         "median", "bare_ms", "ms", 0, false, true},
+        // The figures the start-up goal was set with: a plain dialog at 25 ms
+        // and 40 ms for the program, 15 ms of its own.
+        {"  the program's own part, X11 (median)", "startup", "ProcessStartToLoginShown/x11",
+         "median", "above_bare_ms", "ms", 15, false, false},
         {"start to login dialog, offscreen (median)", "startup",
          "ProcessStartToLoginShown/offscreen", "median", "real_time", "ms", 0, false, true},
         {"resident memory, main window shown", "startup", "ResidentMemoryWithMainWindowShown",
