@@ -21,26 +21,9 @@ benches=("$@")
 results=build/bench-results
 mkdir -p "$results"
 
-started=()
-end_started() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-}
-trap end_started EXIT
-
-if [ -z "${DISPLAY:-}" ]; then
-    # Xvfb picks a free display and writes its number.
-    exec {displayfd}<> <(:)
-    Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    started+=($!)
-    read -r -t 10 -u "$displayfd" number
-    export DISPLAY=":$number"
-    openbox >/dev/null 2>&1 &
-    started+=($!)
-    sleep 1
-fi
+source scripts/display.sh
+trap end_started_processes EXIT
+if [ -z "${DISPLAY:-}" ]; then start_display 1024x768; fi
 
 for bench in "${benches[@]}"; do
     echo "Running ${bench}_bench ..."

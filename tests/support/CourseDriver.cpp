@@ -142,9 +142,11 @@ void CourseDriver::startAsNewLearner(const QString &name, const QString &passwor
     WhenModal login([&](QWidget *modal) {
         auto *dialog = qobject_cast<frmLogin *>(modal);
         ASSERT_NE(dialog, nullptr);
+        shown(*dialog, dialog->Caption());
         newUser = std::make_unique<WhenModal>([&](QWidget *next) {
             auto *create = qobject_cast<frmNewUser *>(next);
             ASSERT_NE(create, nullptr);
+            shown(*create, create->Caption());
             QTest::keyClicks(create->txtUserName, name);
             QTest::keyClicks(create->txtPassword, password);
             click(create->cmdOK);
@@ -158,6 +160,7 @@ void CourseDriver::startAsNewLearner(const QString &name, const QString &passwor
     ASSERT_EQ(modMain::gUserName, name);
     ASSERT_TRUE(main().isVisible());
     expectOnScreen(main(), QStringLiteral("the main window"));
+    shown(main(), main().Caption());
 }
 
 frmMain &CourseDriver::main() const
@@ -233,6 +236,7 @@ void CourseDriver::throughLesson()
     frmMain &form = main();
     ASSERT_TRUE(form.pnl3dLetter->isVisible());
     ASSERT_FALSE(form.mnuFile->menuAction()->isVisible());
+    shown(form, QStringLiteral("Lesson %1").arg(effectiveLevel()));
     for (int i = 1; i < modMain::gLetterCount; ++i)
         form.cmdNext->click();
     ASSERT_EQ(form.cmdNext->Caption(), QStringLiteral("&Test"));
@@ -360,6 +364,7 @@ void CourseDriver::typeTestAndLeave(QPointer<Window> window,
     frmKeyboard *keyboard = window->keyboard();
     ASSERT_NE(keyboard, nullptr);
     expectOnScreen(*keyboard, QStringLiteral("the keyboard"));
+    shown(*keyboard, window->Caption() + QStringLiteral(" test"));
     keyboard->setHighlightPause(0);
     m_boxes.expectExactly(FullMarks, Information, Ok);
     for (int question = 1; question <= 10; ++question) {
@@ -443,6 +448,18 @@ void CourseDriver::met(QWidget &window, const QString &caption)
 {
     m_captions.append(caption);
     expectOnScreen(window, caption);
+    shown(window, caption);
+}
+
+void CourseDriver::shown(QWidget &window, const QString &name)
+{
+    if (!onShown)
+        return;
+    const bool answering = m_solver.isActive();
+    m_solver.stop();
+    onShown(window, name);
+    if (answering)
+        m_solver.start();
 }
 
 void CourseDriver::expectOnScreen(const QWidget &window, const QString &name)

@@ -80,6 +80,11 @@ public:
     // Called for each level whose test was done, once the program has gone
     // on from it: the next test or lessons are up, or the main window is back.
     std::function<void(int level)> afterLevel;
+    // Called with each window as it comes up, before anything in it is
+    // answered: the login, the new-learner dialog, the main window, each
+    // level's lesson, each exercise window and each keyboard test. The event
+    // loop may run in it.
+    std::function<void(QWidget &window, const QString &name)> onShown;
     // The highest level done so far.
     int lastDone() const { return m_lastDone; }
     // The caption of each exercise window, in the order they came up.
@@ -101,6 +106,8 @@ private:
                           const std::function<std::vector<int>(int question)> &keysOf);
     // The window came up: its caption noted, its fit on the screen checked.
     void met(QWidget &window, const QString &caption);
+    // Hands the window to onShown, with the answering held meanwhile.
+    void shown(QWidget &window, const QString &name);
     static void expectOnScreen(const QWidget &window, const QString &name);
     void done(int level);
     void flush();
