@@ -186,10 +186,9 @@ void frmListening::ArrangeFor800x600()
 void frmListening::showResult(const QString &text)
 {
     QFont font = controls::timesNewRoman(LabelPoints, true);
-    for (qreal points = LabelPoints;
-         points > 8 && QFontMetricsF(font).horizontalAdvance(text) > lblCorrectOrFailed->width();
-         points -= 0.5)
-        font.setPointSizeF(points - 0.5);
+    while (font.pointSizeF() > 8 &&
+           QFontMetricsF(font).horizontalAdvance(text) > lblCorrectOrFailed->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
     lblCorrectOrFailed->setFont(font);
     lblCorrectOrFailed->setText(text);
 }
