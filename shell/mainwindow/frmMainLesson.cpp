@@ -268,12 +268,17 @@ void frmMain::cmdNext_Click()
                 stopLessonMedia();
 
                 RunLevelTest();
-                if (mnuFile->menuAction()->isVisible()) {
+                if (mnuFile->menuAction()->isVisible())
                     Show();
+                else
+                    ContinueAfterTest();
+                // Home after the test, whichever way: nothing of the lesson
+                // may come back over the information screen.
+                if (mnuFile->menuAction()->isVisible()) {
+                    forms::Screen::setMousePointer(forms::DefaultPointer);
                     return;
                 }
                 // Back in a lesson after the test: it starts again at its first letter.
-                ContinueAfterTest();
                 modMain::gCurrentLetter = 0;
                 cmdNext->setCaption(NextCaption);
             }

@@ -57,7 +57,7 @@ class RoundTrip : public MainWindowFixture
 protected:
     RoundTrip()
     {
-        for (int level : {1, 3, 8})
+        for (int level : {1, 3, 8, 9})
             addLessonLetters(folder, level);
         addInformationAnimations(folder);
     }
@@ -167,10 +167,35 @@ protected:
         EXPECT_EQ(form.LetterLabel->text(), lessonPronunciation(1, 1));
     }
 
+    // The last alphabet test's pass leads past the lessons of the listening
+    // level, which has none to browse, back home.
+    void passTheAlphabet()
+    {
+        frmMain form;
+        logIn(form, 8);
+        const Face atLoad = faceOf(form);
+        passing = 8;
+        chooseLevel(form, 8);
+        click(form.cmdNext);
+        ASSERT_EQ(form.cmdNext->Caption(), QStringLiteral("&Test"));
+        click(form.cmdNext);
+
+        EXPECT_EQ(modMain::GetUserLevel(modMain::gUserName, true), 9);
+        ASSERT_TRUE(form.isVisible());
+        expectInformationScreenAsAtLoad(form, atLoad);
+        expectWholeInformationScreen(form);
+        EXPECT_TRUE(form.mnuFileExercise2->isEnabled());
+    }
+
     MessageBoxScript boxes;
     ModalWatchdog watchdog{30000};
-    // The last letter's step runs a test that the learner leaves.
-    ScriptedExercise::Installation tests{[](int) { return ScriptedExercise::Outcome::Leave; }};
+    // The last letter's step runs a test that the learner leaves, or passes
+    // at this level.
+    int passing = 0;
+    ScriptedExercise::Installation tests{[this](int level) {
+        return level == passing ? ScriptedExercise::Outcome::Pass
+                                : ScriptedExercise::Outcome::Leave;
+    }};
 };
 
 TEST_F(RoundTrip, EveryWayBackFindsTheMenuBarWhereItWasAt1024x768)
@@ -183,6 +208,18 @@ TEST_F(RoundTrip, EveryWayBackFindsTheMenuBarWhereItWasAt800x600)
 {
     ScreenSizeDouble screen(800, 600);
     leaveEveryWay();
+}
+
+TEST_F(RoundTrip, TheLastAlphabetTestsPassComesHomeAsEveryLessonDoesAt1024x768)
+{
+    ScreenSizeDouble screen(1024, 768);
+    passTheAlphabet();
+}
+
+TEST_F(RoundTrip, TheLastAlphabetTestsPassComesHomeAsEveryLessonDoesAt800x600)
+{
+    ScreenSizeDouble screen(800, 600);
+    passTheAlphabet();
 }
 
 TEST_F(RoundTrip, AMissingLevelDatabaseIsReportedAndTheInformationScreenComesBack)
