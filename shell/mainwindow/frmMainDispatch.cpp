@@ -29,9 +29,6 @@ void frmMain::RunLevelTest()
     if (!window)
         return;
     Hide();
-    // A pass while practising only moves the practice level on, which the
-    // window's own store has done; a second store here would skip a level.
-    const bool practising = modMain::gLevel != 0;
 
     if (!row->modal) {
         if (row->numberStage >= 0) {
@@ -52,7 +49,17 @@ void frmMain::RunLevelTest()
     if (row->nextLevelCaption != nullptr)
         window->setNextLevelCaption(QString::fromLatin1(row->nextLevelCaption));
     forms::Screen::setMousePointer(forms::DefaultPointer);
+    const int storedBefore = modMain::GetUserLevel(modMain::gUserName, true);
     window->Show(true);
+
+    // A practice that has caught up with the stored level and passed it has
+    // stored a new level: it ends there, and the learner goes on as after a
+    // pass at their own level.
+    if (modMain::GetUserLevel(modMain::gUserName, true) != storedBefore)
+        modMain::gLevel = 0;
+    // A pass while practising only moves the practice level on, which the
+    // window's own store has done; a second store here would skip a level.
+    const bool practising = modMain::gLevel != 0;
 
     const auto unload = [&window](bool exit) {
         window->mblnExit = exit;

@@ -264,6 +264,33 @@ TEST_F(Practice, Level3AtLevel8LeadsToTheLessonsOfLevel4)
     EXPECT_TRUE(modMain::gLevelDbPath.endsWith(QLatin1String("level4.kdt")));
 }
 
+// Practice that catches up: level 4 passed at level 5 leads straight into
+// the test of level 5, and its pass stores 6 and ends the practice, so the
+// lessons of level 6 follow as after any pass of level 5.
+TEST_F(Practice, Level4AtLevel5PassedOnThroughLevel5LeadsToTheLessonsOfLevel6)
+{
+    storeLevel(5);
+    course.play(4);
+
+    EXPECT_EQ(course.captions(), (QStringList{"Level 4 - PA to LA", "Level 5 - TA to LA"}));
+    EXPECT_EQ(stored(), 6);
+    EXPECT_EQ(modMain::gLevel, 0);
+    EXPECT_EQ(course.lessonShown(), 6);
+    expectMenusFor(6);
+
+    course.play(6);
+    EXPECT_EQ(course.captions().mid(2),
+              (QStringList{"Level 6 - VA to GNA", "Level 7 - PA to GNA", "Level 8 - KA to GNA"}));
+    EXPECT_EQ(stored(), 9);
+}
+
+TEST_F(Practice, Level9AtLevel10MovesThePracticeLevelOnAndComesHome)
+{
+    practise(10, 9, QStringLiteral("Listening"));
+    EXPECT_EQ(modMain::gLevel, 10);
+    expectInformationScreen();
+}
+
 TEST_F(Practice, Level15AtLevel20KeepsThePracticeLevel)
 {
     practise(20, 15, QStringLiteral("Numbers - 1 to 20"));

@@ -1,9 +1,9 @@
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/db/Variant.h"
-#include "shell/mainwindow/frmMain.h"
 #include "shell/levels/ExerciseWindows.h"
 #include "shell/levels/LevelTable.h"
+#include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 #include "tests/shell/LessonLevels.h"
 #include "tests/shell/MainWindowFixture.h"
@@ -23,8 +23,7 @@ using Outcome = ScriptedExercise::Outcome;
 
 QString lastUpdated()
 {
-    for (modMain::gRsUsers->MoveFirst(); !modMain::gRsUsers->Eof();
-         modMain::gRsUsers->MoveNext()) {
+    for (modMain::gRsUsers->MoveFirst(); !modMain::gRsUsers->Eof(); modMain::gRsUsers->MoveNext()) {
         if (modMain::gRsUsers->Field(QStringLiteral("UserName")).toString() == modMain::gUserName)
             return modMain::gRsUsers->Field(QStringLiteral("LastUpdated")).toString();
     }
@@ -160,6 +159,69 @@ TEST_F(Dispatcher, APractisedPassMovesOnToTheLevelAfterItAndStoresNothing)
     EXPECT_EQ(modMain::gLevel, 4);
     EXPECT_EQ(form.LetterLabel->text(), lessonPronunciation(4, 1));
     EXPECT_TRUE(form.mnuFileExercise1Item[7]->isEnabled());
+}
+
+// A practice that catches up with the stored level and passes that level
+// too has stored a new level: the practice ends there, and the learner is
+// led on exactly as after a pass at their own level.
+TEST_F(Dispatcher, APractisedPassThatCatchesUpLeadsOnAsAPassAtTheOwnLevel)
+{
+    struct After
+    {
+        QStringList captions;
+        int stored = 0;
+        int practice = 0;
+        QString lesson; // the first letter shown, or empty at home
+    };
+    const auto after = [this](int earlierTests) {
+        After seen;
+        const QStringList captions = captionsShown();
+        seen.captions = captions.mid(earlierTests);
+        seen.stored = modMain::GetUserLevel(modMain::gUserName, true);
+        seen.practice = modMain::gLevel;
+        if (!form.mnuFile->menuAction()->isVisible())
+            seen.lesson = form.LetterLabel->text();
+        // Home again for the next run.
+        if (form.pnl3dLetter->isVisible())
+            form.cmdBack->click();
+        return seen;
+    };
+
+    int paths = 0;
+    for (const levels::LevelRow &row : levels::Table) {
+        const levels::LevelRow *before = levels::row(row.level - 1);
+        if (before == nullptr || before->judging != levels::Judging::OrderTest ||
+            row.judging != levels::Judging::OrderTest || before->after == levels::AfterPass::None ||
+            before->after == levels::AfterPass::InformationScreen)
+            continue;
+        SCOPED_TRACE(row.level);
+        ++paths;
+
+        logIn(row.level);
+        outcomes = {{row.level, Outcome::Pass}};
+        ScriptedExercise::records().clear();
+        form.mnuFileExercise1Item.at(std::size_t(row.level - 1))->trigger();
+        takeTheTest();
+        const After own = after(1);
+
+        logIn(row.level);
+        outcomes = {{before->level, Outcome::Pass}, {row.level, Outcome::Pass}};
+        ScriptedExercise::records().clear();
+        form.mnuFileExercise1Item.at(std::size_t(before->level - 1))->trigger();
+        ASSERT_EQ(modMain::gLevel, before->level);
+        takeTheTest();
+        if (before->after == levels::AfterPass::NextLessons)
+            takeTheTest();
+        const After caughtUp = after(2);
+
+        EXPECT_EQ(caughtUp.captions, own.captions);
+        EXPECT_EQ(caughtUp.stored, own.stored);
+        EXPECT_EQ(caughtUp.stored, row.storedOnPass);
+        EXPECT_EQ(caughtUp.practice, 0);
+        EXPECT_EQ(caughtUp.lesson, own.lesson);
+        EXPECT_TRUE(form.isVisible());
+    }
+    EXPECT_EQ(paths, 7) << "levels 2 to 8, each reached from the level before";
 }
 
 TEST_F(Dispatcher, LeavingLevelThreeAfterAPassTakesThePassBackButNeverWhilePractising)
