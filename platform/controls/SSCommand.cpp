@@ -4,6 +4,7 @@
 #include "platform/controls/CaptionLook.h"
 #include "platform/core/BgrColor.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace controls {
@@ -13,6 +14,9 @@ SSCommand::SSCommand(QWidget *parent)
 {
     setDesignFont();
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // An auto-default button that once had the focus stays its dialog's
+    // default, and Enter pressed anywhere in the window would press it.
+    setAutoDefault(false);
     connect(this, &QAbstractButton::clicked, this, &SSCommand::Click);
 }
 
@@ -34,6 +38,17 @@ void SSCommand::setBackColor(quint32 bgr)
 {
     m_backColor = bgr & 0xFFFFFF;
     update();
+}
+
+void SSCommand::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        event->accept();
+        return;
+    }
+    FontMembers::keyPressEvent(event);
 }
 
 void SSCommand::paintEvent(QPaintEvent *)

@@ -8,7 +8,9 @@
 namespace controls {
 
 // A 3-D push button. An "&" in the caption marks its access key, as in Qt.
-// A disabled button takes no click, by mouse or by key.
+// A disabled button takes no click, by mouse or by key. Enter presses it
+// while it has the focus, and only then: it never stays its window's
+// default because it once had the focus, as Qt's dialog buttons do.
 class SSCommand final : public FontMembers<platform::TwipsGeometry<QPushButton>>
 {
     Q_OBJECT
@@ -35,6 +37,7 @@ signals:
     void Click();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -2,6 +2,9 @@
 
 #include "platform/services/StandardMessageBox.h"
 
+#include <QAbstractButton>
+#include <QWidget>
+
 namespace services {
 namespace {
 
@@ -11,13 +14,28 @@ MessageBoxHandler &handler()
     return current;
 }
 
+// Enter closes a box, and the learner often presses it twice: the second
+// goes to the window under the box, which gets back the focus it had. A
+// button there would take it as a press, so the window keeps the focus
+// itself; a window that has a button for the next step gives it the focus
+// after the box.
+void keepEnterFromButtons(QWidget *owner)
+{
+    if (owner == nullptr)
+        return;
+    QWidget *window = owner->window();
+    if (qobject_cast<QAbstractButton *>(window->focusWidget()) != nullptr)
+        window->setFocus(Qt::OtherFocusReason);
+}
+
 } // namespace
 
 int MessageBox(QWidget *owner, const QString &text, int style)
 {
-    if (handler())
-        return handler()(owner, text, style);
-    return showStandardMessageBox(owner, text, style);
+    const int answer =
+        handler() ? handler()(owner, text, style) : showStandardMessageBox(owner, text, style);
+    keepEnterFromButtons(owner);
+    return answer;
 }
 
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler replacement)

@@ -6,12 +6,15 @@
 #include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 #include "tests/support/FakeSoundBackend.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/PressEnter.h"
 #include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/WordRowProbe.h"
 
 #include <QAction>
 #include <QPointer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -58,6 +61,25 @@ protected:
         click(window->cmdStartTest);
         ASSERT_NE(window->keyboard(), nullptr);
         window->keyboard()->setHighlightPause(0);
+    }
+
+    // The window active, as the window manager makes it when it comes up.
+    void activate() { ASSERT_TRUE(QTest::qWaitForWindowActive(window.data())); }
+
+    // Enter pressed again after the box just answered, which gave the
+    // window back its activation: nothing asks, and the window stays open at
+    // the question it was at.
+    void expectEnterAgainHarmless()
+    {
+        window->activateWindow();
+        activate();
+        const int question = window->currentQuestion();
+        MessageBoxScript noBoxes;
+        pressEnter();
+        settle();
+        ASSERT_FALSE(window.isNull());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->currentQuestion(), question);
     }
 
     static void click(QWidget *widget) { wordrows::click(widget); }

@@ -215,9 +215,12 @@ void frmTest::setResetVisible(bool visible)
     cmdReset->setVisible(visible);
 }
 
+// Offered after the pass box: Enter pressed again goes on to the next level.
 void frmTest::setNextLevelVisible(bool visible)
 {
     cmdNextLevel->setVisible(visible);
+    if (visible)
+        cmdNextLevel->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTest::stopInstructions()

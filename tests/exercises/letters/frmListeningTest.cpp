@@ -11,6 +11,7 @@
 #include "shell/modMain.h"
 #include "tests/exercises/letters/OrderFixture.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/PressEnter.h"
 #include "tests/support/ProgramEndCatcher.h"
 #include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TitleBarClose.h"
@@ -255,6 +256,26 @@ TEST_F(ListeningWindow, TheVowelTestAsksOnLeavingAndAPassStoresTheLastLevel)
     answerAll(*practice);
     EXPECT_EQ(storedLevel(), 25);
     EXPECT_EQ(modMain::gLevel, 13);
+}
+
+TEST_F(ListeningWindow, EnterAgainAfterNoToLeavingKeepsTheTestWithoutAskingAgain)
+{
+    loadLevel(12, 12);
+    std::unique_ptr<frmListening> form = load("frmLevel19");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    click(form->cmdRepeatLetter);
+    endSound(*form);
+    answer(*form, true);
+    {
+        MessageBoxScript boxes;
+        boxes.expectExactly(resources::LoadResString(112), YesNoQuestion, No);
+        click(form->cmdBack);
+    }
+    MessageBoxScript noBoxes;
+    pressEnter();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->question(), 1);
+    EXPECT_EQ(form->Tag(), "");
 }
 
 TEST_F(ListeningWindow, FewerLettersThanQuestionsEndTheProgramAsMissingLevelData)

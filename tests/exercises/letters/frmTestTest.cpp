@@ -13,11 +13,14 @@
 #include "shell/modMain.h"
 #include "tests/exercises/letters/OrderFixture.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/ModalWatchdog.h"
+#include "tests/support/PressEnter.h"
 #include "tests/support/ProgramEndCatcher.h"
 #include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TitleBarClose.h"
 #include "tests/support/WhenModal.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <memory>
@@ -132,6 +135,75 @@ TEST_F(OrderWindow, LeavingAsksWhileTheRowIsOpenAndNotAfterAWrongOrder)
         EXPECT_EQ(form->Tag(), "");
         EXPECT_TRUE(boxes.shown().isEmpty());
     }
+}
+
+// Enter closes each message box; pressed again it goes to this window,
+// where it must neither leave the test nor take a pass back (at level 3 the
+// dispatcher takes back a pass the test is left after).
+TEST_F(OrderWindow, EnterAgainAfterAMessageNeitherLeavesTheTestNorUndoesThePass)
+{
+    loadLevel(3, 18);
+    std::unique_ptr<frmTest> form = load("frmTest18");
+    ModalWatchdog watchdog(30000);
+    bool stayedAfterWrongOrder = false;
+    bool stayedAfterNo = false;
+    QWidget *focusAfterPass = nullptr;
+    WhenModal learner([&](QWidget *) {
+        {
+            MessageBoxScript boxes;
+            boxes.expectExactly(resources::LoadResString(107), 48, Ok);
+            chooseLetters(*form, 17, 0);
+            pressEnter();
+        }
+        stayedAfterWrongOrder = form->isVisible() && form->engine()->position() == 0;
+        {
+            MessageBoxScript boxes;
+            chooseLetters(*form, 0, 1);
+            boxes.expectExactly(resources::LoadResString(112), YesNoQuestion, No);
+            click(form->cmdExit);
+            pressEnter();
+        }
+        stayedAfterNo = form->isVisible() && form->engine()->position() == 2;
+        click(form->cmdReset);
+        {
+            MessageBoxScript boxes;
+            boxes.expectExactly("You Have Sucessfully Completed Level 3.", 0, Ok);
+            chooseLetters(*form, 0, 17);
+        }
+        focusAfterPass = QApplication::focusWidget();
+        pressEnter();
+    });
+    form->Show(true);
+
+    EXPECT_TRUE(learner.done());
+    EXPECT_TRUE(stayedAfterWrongOrder);
+    EXPECT_TRUE(stayedAfterNo);
+    EXPECT_EQ(focusAfterPass, form->cmdNextLevel);
+    EXPECT_EQ(form->Tag(), "Next Level");
+    EXPECT_EQ(storedLevel(), 4);
+    EXPECT_FALSE(watchdog.fired());
+}
+
+// Practising the last alphabet level offers no next-level button: after the
+// pass Enter presses nothing.
+TEST_F(OrderWindow, EnterAfterAPassWithNothingToGoOnToPressesNothing)
+{
+    loadLevel(8, 34);
+    storeLevel(9);
+    modMain::gLevel = 8;
+    std::unique_ptr<frmTest> form = load("frmTest34");
+    form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    {
+        MessageBoxScript boxes;
+        boxes.expectExactly("Congratulations You Have Successfully Completed This Exercise", 0, Ok);
+        chooseLetters(*form, 0, 33);
+    }
+    ASSERT_FALSE(form->cmdNextLevel->isVisible());
+    MessageBoxScript noBoxes;
+    pressEnter();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->Tag(), "");
 }
 
 TEST_F(OrderWindow, TheCloseBoxAsksAndYesEndsTheTestUnpassed)

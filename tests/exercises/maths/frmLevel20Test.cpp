@@ -290,6 +290,25 @@ TEST_F(MathsWindow, APassAtTheStoredLevelStoresTheNextOnlyOnce)
     EXPECT_EQ(storedLevel(), 24);
 }
 
+TEST_F(MathsWindow, EnterAgainAfterAMessageNeitherMovesOnNorLeaves)
+{
+    write(21);
+    open(21, 21);
+    activate();
+    startTest();
+    {
+        MessageBoxScript boxes;
+        boxes.expectExactly(QStringLiteral("The Number must have at least 1 number"), Exclamation,
+                            Ok);
+        click(window->cmdNextWord);
+    }
+    expectEnterAgainHarmless();
+    answerAll(wrongAt({}));
+    mark("You got 10 out of 10");
+    expectEnterAgainHarmless();
+    EXPECT_EQ(storedLevel(), 22);
+}
+
 TEST_F(MathsWindow, LeavingAsksUntilTheTestIsMarked)
 {
     write(21);

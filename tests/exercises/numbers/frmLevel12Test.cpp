@@ -448,6 +448,24 @@ TEST_F(NumbersWindow, LeavingBeforeMarkingAsksAndAfterMarkingLeavesAtOnce)
     EXPECT_TRUE(main.isVisible());
 }
 
+TEST_F(NumbersWindow, EnterAgainAfterAMessageNeitherMovesOnNorLeaves)
+{
+    write(15);
+    open(15, 15);
+    activate();
+    startTest();
+    {
+        MessageBoxScript boxes;
+        boxes.expectExactly(NoNumber, Exclamation, Ok);
+        click(window->cmdNextWord);
+    }
+    expectEnterAgainHarmless();
+    answerAll(wrongAt({}));
+    mark("You got 10 out of 10");
+    expectEnterAgainHarmless();
+    EXPECT_EQ(storedLevel(), 16);
+}
+
 TEST_F(NumbersWindow, AWordsRowWithoutOneRecordingPlaysNothingAndTheTestGoesOn)
 {
     WordLevel &level = write(15);

@@ -366,6 +366,28 @@ TEST_F(SpellingWindow, APassWhilePractisingStoresNothing)
     EXPECT_EQ(modMain::gLevel, 10);
 }
 
+TEST_F(SpellingWindow, EnterAgainAfterAMessageNeitherMovesOnNorLeaves)
+{
+    words.writePool();
+    open(10);
+    activate();
+    startTest();
+    {
+        MessageBoxScript boxes;
+        boxes.expectExactly(TooShort, Exclamation, Ok);
+        click(window->cmdNextWord);
+    }
+    expectEnterAgainHarmless();
+    answerAll(wrongAt({}));
+    {
+        MessageBoxScript boxes;
+        boxes.expectExactly("You got 10 out of 10", Information, Ok);
+        click(window->cmdMarkTest);
+    }
+    expectEnterAgainHarmless();
+    EXPECT_EQ(storedLevel(), 11);
+}
+
 TEST_F(SpellingWindow, MainMenuAndTheCloseBoxLeaveAtOnceAndBringBackTheMainWindow)
 {
     words.writePool();
