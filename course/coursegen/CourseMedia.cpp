@@ -3,6 +3,7 @@
 #include "course/pictures/Colours.h"
 #include "course/pictures/Pictures.h"
 #include "course/sounds/Sounds.h"
+#include "exercises/letters/order/Congratulations.h"
 
 namespace coursegen {
 namespace {
@@ -21,6 +22,9 @@ void makeCourseMedium(const MediaJob &job, const QString &file)
         return;
     case MediaKind::DigitPicture:
         pictures::writeDigitPicture(job.text, file, job.size);
+        return;
+    case MediaKind::KeyPicture:
+        pictures::writeKeyPicture(job.text, file, job.size, job.kin);
         return;
     case MediaKind::StrokeAnimation:
         pictures::writeStrokeAnimation(job.text, file, job.size, job.kin, job.strokes);
@@ -68,10 +72,10 @@ void makeCourseMedium(const MediaJob &job, const QString &file)
         pictures::writeInstruction(job.text, file, job.size, pictures::colours::InfoWindow);
         return;
     case MediaKind::Congratulations:
-        pictures::writeCongratulations(file);
+        pictures::writeCongratulations(file, job.size, order::congratulationWords(job.size));
         return;
     case MediaKind::Splash:
-        pictures::writeSplash(file);
+        pictures::writeSplash(file, job.size);
         return;
     case MediaKind::InfoPicture:
         pictures::writeInfoPicture(job.number, file);

@@ -4,6 +4,7 @@
 #include "course/coursegen/ExamplePlacement.h"
 #include "course/coursegen/LevelForms.h"
 #include "course/coursegen/NumberRange.h"
+#include "exercises/letters/order/Congratulations.h"
 #include "platform/text/KeyText.h"
 #include "platform/text/SyllableChart.h"
 
@@ -24,11 +25,14 @@ constexpr QSize TracingSize{112, 112};       // Picture1 1680 x 1680
 constexpr QSize ClickSize{55, 39};           // AnimClick 825 x 585
 constexpr QSize SmallClickSize{29, 25};      // aniClick2 435 x 375
 constexpr QSize InstructionSize{321, 17};    // Instruction2 4815 x 255
-// The digit keypad stretches a digit's picture to 25 x 33 (ImgLetter 375 x
-// 495) and a row of numbers to 25 x 25 (375 x 375). Drawn at twice the size
-// between the two in proportion, so both shrink it and neither stretches
-// the numeral by more than a seventh.
-constexpr QSize DigitPictureSize{50, 58};
+// imgSplash on a 1024 x 768 screen: half its width, 85 hundredths of its
+// height. Every listed screen but 1280 x 1024 gives it this shape.
+constexpr QSize SplashSize{512, 653};
+// A keyboard stretches a key's picture to 25 x 33 (ImgLetter 375 x 495) and
+// a row of letters or numbers to 25 x 25 (375 x 375). Drawn at twice the
+// size between the two in proportion, so both shrink it and neither
+// stretches the glyph by more than a seventh.
+constexpr QSize KeyPictureSize{50, 58};
 constexpr int TracingVariants = 6;
 constexpr int ChantMilliseconds = 6000;
 constexpr int ApplauseMilliseconds = 3000;
@@ -56,7 +60,7 @@ QString itemFolder(ItemTable table)
 // the keys "k" and "K" would be one file where names ignore case.
 struct ItemPaths
 {
-    QString picture, stroke, sound;
+    QString picture, stroke, sound, key;
     QString exampleAnimation[2], exampleSound[2], exampleWord[2];
     QString tracing[TracingVariants];
 
@@ -67,6 +71,7 @@ struct ItemPaths
         picture = stem + QStringLiteral(".png");
         stroke = stem + QStringLiteral(".gif");
         sound = stem + QStringLiteral(".mp3");
+        key = stem + QStringLiteral("-key.png");
         for (int e = 0; e < 2; ++e) {
             const QString example = stem + (e == 0 ? QStringLiteral("-a") : QStringLiteral("-b"));
             exampleAnimation[e] = example + QStringLiteral(".gif");
@@ -125,12 +130,21 @@ void addFixedMedia(QList<MediaJob> &media)
         {MediaKind::TestInstruction, QStringLiteral("\\Animation\\numbertestinstructions.gif"),
          QStringLiteral("Click the vowels in the order you learnt them"), 0, InstructionSize});
     media.append({MediaKind::Chant, QStringLiteral("\\sounds\\ohm.mp3"), {}, ChantMilliseconds});
-    media.append({MediaKind::Congratulations, QStringLiteral("\\test\\congratulations.gif")});
+    // Over an order test's tiles, drawn for the shape of each window's block;
+    // the one the engine names has frmTest8's.
+    const std::vector<QSize> blocks = order::tileBlockShapes();
+    media.append({MediaKind::Congratulations,
+                  QStringLiteral("\\test\\congratulations.gif"),
+                  {},
+                  0,
+                  blocks.front()});
+    for (const QSize block : blocks)
+        media.append({MediaKind::Congratulations, order::congratulationsFor(block), {}, 0, block});
     media.append(
         {MediaKind::Applause, QStringLiteral("\\test\\Applause.mp3"), {}, ApplauseMilliseconds});
     // Pictures of the splash and information screens, for the windows that
     // show them.
-    media.append({MediaKind::Splash, QStringLiteral("\\pictures\\splash.png")});
+    media.append({MediaKind::Splash, QStringLiteral("\\pictures\\splash.png"), {}, 0, SplashSize});
     for (int i = 1; i <= 3; ++i)
         media.append(
             {MediaKind::InfoPicture, QStringLiteral("\\pictures\\info%1.png").arg(i), {}, i});
@@ -170,9 +184,22 @@ void addWordMedia(QList<MediaJob> &media, const CourseTables &tables)
         media.append({MediaKind::Speech, wordSound(word), word.say});
 }
 
-// The letter keyboard in the chart's consonant order, each key showing the
-// picture and playing the sound that the letter's lesson has; then the
-// words, spelt in those key numbers.
+// The letter keys' pictures: the consonants on one baseline and at one
+// size, so that a word spelt in them reads evenly.
+void addKeyMedia(QList<MediaJob> &media, const CourseTables &tables)
+{
+    const QList<CourseItem> &consonants = tables.items(ItemTable::Consonants);
+    QStringList keySet;
+    for (const CourseItem &item : consonants)
+        keySet << item.text;
+    for (const CourseItem &item : consonants)
+        media.append(
+            {MediaKind::KeyPicture, ItemPaths(item).key, item.text, 0, KeyPictureSize, keySet});
+}
+
+// The letter keyboard in the chart's consonant order, each key showing its
+// letter's key picture and playing the sound that the letter's lesson has;
+// then the words, spelt in those key numbers.
 void addSpelling(LevelContent &content, const CourseTables &tables)
 {
     const QList<CourseItem> &consonants = tables.items(ItemTable::Consonants);
@@ -184,7 +211,7 @@ void addSpelling(LevelContent &content, const CourseTables &tables)
         if (item == consonants.cend())
             throw std::logic_error("no consonant has the key " + key.toStdString());
         const ItemPaths paths(*item);
-        content.keys.append({i + 1, key, item->text, paths.picture, paths.sound});
+        content.keys.append({i + 1, key, item->text, paths.key, paths.sound});
         keyNumbers.insert(key, i + 1);
     }
     for (const CourseWord &word : tables.words) {
@@ -212,7 +239,7 @@ void addNumberMedia(QList<MediaJob> &media, const CourseTables &tables)
 {
     for (int digit = 0; digit <= 9; ++digit)
         media.append(
-            {MediaKind::DigitPicture, digitPicture(digit), numeralOf(digit), 0, DigitPictureSize});
+            {MediaKind::DigitPicture, digitPicture(digit), numeralOf(digit), 0, KeyPictureSize});
     // The digits 0 to 9 are also the keypad's keys: held like a letter's name.
     for (const CourseNumber &number : tables.numbers) {
         if (number.value <= 9)
@@ -315,7 +342,7 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
             for (int index : level.items)
                 used[int(*level.table)].insert(index);
         }
-        // The keyboard shows every consonant's picture.
+        // The key set names every consonant's recording.
         if (isSpelling(level.level)) {
             for (int i = 0; i < tables.consonants.size(); ++i)
                 used[int(ItemTable::Consonants)].insert(i);
@@ -343,8 +370,10 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
     }
     if (chart)
         addSyllableMedia(plan.media, tables);
-    if (spelling)
+    if (spelling) {
+        addKeyMedia(plan.media, tables);
         addWordMedia(plan.media, tables);
+    }
     if (digitKeys)
         addNumberMedia(plan.media, tables);
     checkUniquePaths(plan.media);

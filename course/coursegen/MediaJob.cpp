@@ -13,6 +13,7 @@ int MediaJob::version(MediaKind kind)
     case MediaKind::TracingPicture:
         return 2; // one glyph size per table; written along the strokes' centres
     case MediaKind::DigitPicture:
+    case MediaKind::KeyPicture:
     case MediaKind::ExampleAnimation:
     case MediaKind::WordStrip:
     case MediaKind::SyllableSpeech:
@@ -24,13 +25,14 @@ int MediaJob::version(MediaKind kind)
     case MediaKind::Loading:
     case MediaKind::Instruction:
     case MediaKind::TestInstruction:
-    case MediaKind::Congratulations:
-    case MediaKind::Splash:
     case MediaKind::InfoPicture:
     case MediaKind::SpeakerPicture:
         return 1;
     case MediaKind::LetterSpeech:
         return 1;
+    case MediaKind::Congratulations: // the words clear of the pass message
+    case MediaKind::Splash:          // drawn for the size it is shown at
+        return 2;
     case MediaKind::Speech: // reads phonemes between [[ and ]]
         return 2;
     }
@@ -44,6 +46,8 @@ QString MediaJob::kindName(MediaKind kind)
         return QStringLiteral("letter-picture");
     case MediaKind::DigitPicture:
         return QStringLiteral("digit-picture");
+    case MediaKind::KeyPicture:
+        return QStringLiteral("key-picture");
     case MediaKind::StrokeAnimation:
         return QStringLiteral("stroke-animation");
     case MediaKind::TracingPicture:

@@ -14,6 +14,7 @@ enum class MediaKind
 {
     LetterPicture,    // text, size, kin
     DigitPicture,     // text = one numeral, size; for keys and cells
+    KeyPicture,       // text = a letter, size, kin = its key set; for keys and cells
     StrokeAnimation,  // text, size, kin, strokes
     TracingPicture,   // text, number = variant 1..6, size, kin, strokes
     ExampleAnimation, // text = emoji, number = count, size
@@ -29,9 +30,9 @@ enum class MediaKind
     Loading,
     Instruction,     // text, size
     TestInstruction, // text, size; on the order tests' background
-    Congratulations,
-    Splash,
-    InfoPicture, // number = 1..3
+    Congratulations, // size of the tile block it covers
+    Splash,          // size
+    InfoPicture,     // number = 1..3
     SpeakerPicture
 };
 

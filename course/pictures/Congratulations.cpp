@@ -1,4 +1,5 @@
 #include "course/pictures/Card.h"
+#include "course/pictures/Checks.h"
 #include "course/pictures/Colours.h"
 #include "course/pictures/EnglishFont.h"
 #include "course/pictures/GifWriter.h"
@@ -7,18 +8,21 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
 
 namespace pictures {
 
 namespace {
 
-const QSize CongratulationsSize(320, 200);
 constexpr int Frames = 16;
 constexpr int DelayCs = 8;
-constexpr int Pieces = 36;
+// As many as fall on 320 x 200 at this density.
+constexpr int PiecesPerArea = 36;
+constexpr qreal AreaOfPieces = 320.0 * 200.0;
 
 // A fixed sequence of numbers: the confetti falls the same way in every build.
 class Sequence
@@ -44,17 +48,19 @@ struct Piece
     bool star;
 };
 
-std::vector<Piece> makeConfetti()
+std::vector<Piece> makeConfetti(QSize size)
 {
     static const std::array<QColor, 6> palette = {QColor(230, 60, 80),  QColor(255, 170, 0),
                                                   QColor(60, 170, 80),  QColor(50, 120, 220),
                                                   QColor(170, 70, 200), QColor(255, 215, 0)};
     Sequence random;
     std::vector<Piece> pieces;
-    for (int i = 0; i < Pieces; ++i) {
+    const int count =
+        std::max(12, int(PiecesPerArea * size.width() * size.height() / AreaOfPieces));
+    for (int i = 0; i < count; ++i) {
         Piece p;
-        p.x = random.next() * CongratulationsSize.width();
-        p.y = random.next() * CongratulationsSize.height();
+        p.x = random.next() * size.width();
+        p.y = random.next() * size.height();
         p.turns = random.next() < 0.5 ? 1 : -1;
         p.laps = 1 + int(random.next() * 2);
         p.colour = palette[std::size_t(i) % palette.size()];
@@ -80,10 +86,10 @@ QPainterPath starPath(qreal outer)
     return star;
 }
 
-void paintPiece(QPainter &painter, const Piece &piece, int frame)
+void paintPiece(QPainter &painter, const Piece &piece, int frame, int pictureHeight)
 {
     const qreal t = qreal(frame) / Frames;
-    const qreal height = CongratulationsSize.height() + 20;
+    const qreal height = pictureHeight + 20;
     const qreal y = std::fmod(piece.y + piece.laps * height * t, height) - 10;
     painter.save();
     painter.translate(piece.x + 6 * std::sin(2 * M_PI * (t + piece.x / 97)), y);
@@ -100,21 +106,33 @@ void paintPiece(QPainter &painter, const Piece &piece, int frame)
 
 } // namespace
 
-void writeCongratulations(const QString &gifPath)
+void writeCongratulations(const QString &gifPath, QSize size, const QRect &words)
 {
-    const QRectF whole(QPointF(0, 0), QSizeF(CongratulationsSize));
+    requireSize(size, "congratulations");
+    const QRectF place = QRectF(words).intersected(QRectF(QPointF(0, 0), QSizeF(size)));
+    if (place.height() < 20 || place.width() < 40)
+        throw std::runtime_error("congratulations: no room for the words");
+    // The Gujarati word above, the English below it; the swell stays inside.
+    const qreal english = place.height() * 0.3;
+    const QRectF bravoBox = place.adjusted(0, 0, 0, -english);
     const ShapedText bravo =
         fitInto(shapeGujarati(QStringLiteral("\u0AB6\u0ABE\u0AAC\u0ABE\u0AB6!")),
-                QRectF(40, 30, 240, 100), 0.6);
-    const std::vector<Piece> confetti = makeConfetti();
+                bravoBox.adjusted(bravoBox.width() * 0.05, bravoBox.height() * 0.05,
+                                  -bravoBox.width() * 0.05, -bravoBox.height() * 0.05),
+                0.8);
+    QFont font = englishFont(22);
+    font.setPixelSize(std::max(8, std::min(22, int(english * 0.75))));
+    const QRectF englishBox(place.left(), place.bottom() - english, place.width(), english);
+    const std::vector<Piece> confetti = makeConfetti(size);
 
     std::vector<GifFrame> frames;
     for (int f = 0; f < Frames; ++f) {
-        QImage image = newCard(CongratulationsSize, colours::InfoWindow);
+        QImage image = newCard(size, colours::InfoWindow);
         QPainter painter(&image);
         prepare(painter);
-        for (int i = 0; i < Pieces / 2; ++i)
-            paintPiece(painter, confetti[std::size_t(i)], f);
+        const std::size_t behind = confetti.size() / 2;
+        for (std::size_t i = 0; i < behind; ++i)
+            paintPiece(painter, confetti[i], f, size.height());
 
         // The word swells and settles once per loop.
         const qreal pulse = 1 + 0.06 * std::sin(2 * M_PI * f / Frames);
@@ -126,12 +144,11 @@ void writeCongratulations(const QString &gifPath)
         painter.fillPath(bravo.ink, QColor(220, 40, 90));
         painter.restore();
 
-        painter.setFont(englishFont(22));
+        painter.setFont(font);
         painter.setPen(colours::Letter);
-        painter.drawText(QRectF(0, 135, whole.width(), 40), Qt::AlignCenter,
-                         QStringLiteral("Well done!"));
-        for (int i = Pieces / 2; i < Pieces; ++i)
-            paintPiece(painter, confetti[std::size_t(i)], f);
+        painter.drawText(englishBox, Qt::AlignCenter, QStringLiteral("Well done!"));
+        for (std::size_t i = behind; i < confetti.size(); ++i)
+            paintPiece(painter, confetti[i], f, size.height());
         painter.end();
         frames.push_back({image, DelayCs});
     }

@@ -14,6 +14,7 @@
 // (the information screen's hint) are transparent around what they show.
 
 #include <QColor>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -44,9 +45,14 @@ void writeTracingPicture(const QString &text, int variant, const QString &pngPat
 // `count` copies of the emoji (1 for words, N for numerals), gently bobbing, looping.
 void writeExampleAnimation(const QString &emoji, int count, const QString &gifPath, QSize size);
 
-// A Gujarati numeral ૦ to ૯ filling its picture, for a key of the digit keypad and
-// a cell of a row of numbers. The ten share one scale and baseline, so the digits of
-// a number stand in line.
+// A key's letter (or numeral) filling its picture, for the key and for a cell of a
+// row of keys. Every text of `kin`, the key set, shares one scale and one baseline,
+// so the letters of a word and the digits of a number stand in line; each is centred
+// across its picture.
+void writeKeyPicture(const QString &text, const QString &pngPath, QSize size,
+                     const QStringList &kin);
+
+// A key of the digit keypad: a Gujarati numeral ૦ to ૯ among the ten.
 void writeDigitPicture(const QString &numeral, const QString &pngPath, QSize size);
 
 // The word in Gujarati with a colour sweep passing over it, looping.
@@ -57,10 +63,16 @@ void writeLogo(const QString &gifPath);                                         
 void writeClickHint(const QString &gifPath, QSize size);                        // pointing hand
 void writeLoading(const QString &gifPath);                                      // 121 x 15
 void writeInstruction(const QString &text, const QString &gifPath, QSize size); // text in motion
-void writeCongratulations(const QString &gifPath);                              // 320 x 200
-void writeSplash(const QString &pngPath);                                       // 417 x 465
 void writeInfoPicture(int index, const QString &pngPath);                       // 116 x 134, 1..3
 void writeSpeakerPicture(const QString &pngPath);                               // 32 x 32
+
+// The splash screen's picture, drawn for the size it is shown at.
+void writeSplash(const QString &pngPath, QSize size);
+
+// Confetti falling over "Well done!" in Gujarati and English, looping, for the
+// size of the tile block it covers. The words stand in `words` (pixels, inside
+// the picture), the part that the pass message leaves in sight.
+void writeCongratulations(const QString &gifPath, QSize size, const QRect &words);
 
 // The hint with nothing around the hand (GIF transparency), for the information
 // screen's corner; its soft edges are blended towards `edges`, the colour behind it.

@@ -210,16 +210,19 @@ void frmMain::ArrangeFor800x600()
     place(*ImgPic2, 120, 1800, 1770, 1545);
     place(*ImgPic3, 120, 3480, 1770, 1545);
     place(*txtInformation, 2760, 360, 5055, 6735);
-    place(*aniLogo, 6360, 360, 1455, 1215);
+    // Inside the text box's frame, as in the designed layout, not on it.
+    place(*aniLogo, 6240, 420, 1455, 1215);
     place(*aniLoading, 7560, 5880, 225, 1815);
     place(*AnimWordA, 3000, 480, 735, 1935);
     place(*AnimWordB, 3000, 5180, 735, 1935);
     place(*LetterLabel, 2880, 2880, 630, 135);
     place(*AnimClick, 3000, 3480, 615, 855);
+    // The rows of boxes stand a little lower than the example words' strips
+    // reach (3735), so the words keep clear of them.
     const int lefts[] = {1320, 3120, 4920};
     const auto boxes = pictureBoxes();
     for (int i = 0; i < 6; ++i)
-        place(*boxes[i], i < 3 ? 3720 : 5400, lefts[i % 3], 1170, 1170);
+        place(*boxes[i], i < 3 ? 3960 : 5640, lefts[i % 3], 1170, 1170);
     // The strip keeps its designed width: a width equal to its height would
     // show a sliver of the instruction.
     place(*Instruction2, 7200, 1800, 255, 4815);

@@ -698,8 +698,8 @@ TEST_F(Lesson, On800x600TheLessonTakesTheCompactLayout)
     openLesson(form, 2, 2);
 
     EXPECT_EQ(form.Height(), onPixels(8550));
-    EXPECT_EQ(rectOf(*form.Picture1), onPixels(1320, 3720, 1170, 1170));
-    EXPECT_EQ(rectOf(*form.Picture5), onPixels(3120, 5400, 1170, 1170));
+    EXPECT_EQ(rectOf(*form.Picture1), onPixels(1320, 3960, 1170, 1170));
+    EXPECT_EQ(rectOf(*form.Picture5), onPixels(3120, 5640, 1170, 1170));
     EXPECT_EQ(rectOf(*form.cmdNext), onPixels(5880, 7560, 1455, 375));
     EXPECT_EQ(rectOf(*form.cmdClear), onPixels(2880, 7560, 2055, 375));
     // Every control of the lesson lies inside the window's client area.

@@ -109,7 +109,7 @@ TEST_F(MainWindowLayout, OnAn800x600ScreenTheCompactLayoutApplies)
     EXPECT_EQ(rectOf(*form.ImgPic2), onPixels(1800, 120, 1545, 1770));
     EXPECT_EQ(rectOf(*form.ImgPic3), onPixels(3480, 120, 1545, 1770));
     EXPECT_EQ(rectOf(*form.txtInformation), onPixels(360, 2760, 6735, 5055));
-    EXPECT_EQ(rectOf(*form.aniLogo), onPixels(360, 6360, 1215, 1455));
+    EXPECT_EQ(rectOf(*form.aniLogo), onPixels(420, 6240, 1215, 1455));
     EXPECT_EQ(rectOf(*form.aniLoading), onPixels(5880, 7560, 1815, 225));
     EXPECT_EQ(rectOf(*form.AnimWordA), onPixels(480, 3000, 1935, 735));
     EXPECT_EQ(rectOf(*form.AnimWordB), onPixels(5180, 3000, 1935, 735));
@@ -118,7 +118,7 @@ TEST_F(MainWindowLayout, OnAn800x600ScreenTheCompactLayoutApplies)
     const int lefts[] = {1320, 3120, 4920};
     const auto boxes = form.pictureBoxes();
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(rectOf(*boxes[i]), onPixels(lefts[i % 3], i < 3 ? 3720 : 5400, 1170, 1170))
+        EXPECT_EQ(rectOf(*boxes[i]), onPixels(lefts[i % 3], i < 3 ? 3960 : 5640, 1170, 1170))
             << "Picture" << i + 1;
     // The instruction strip keeps its designed width.
     EXPECT_EQ(rectOf(*form.Instruction2), onPixels(1800, 7200, 4815, 255));
@@ -132,6 +132,27 @@ TEST_F(MainWindowLayout, OnAn800x600ScreenTheCompactLayoutApplies)
     // Everything on the information screen still fits in the window.
     EXPECT_LE(form.ssPnlInfo->parentWidget()->y() + form.ssPnlInfo->geometry().bottom(),
               form.height());
+}
+
+// In the compact layout the rows close up, yet the example words keep clear
+// of the tracing boxes below them and the logo stands inside the text box's
+// frame.
+TEST_F(MainWindowLayout, OnAn800x600ScreenTheWordsAndTheLogoKeepClearOfTheirNeighbours)
+{
+    ScreenSizeDouble screen(800, 600);
+    frmMain form;
+    form.Load();
+    constexpr int Room = 4;
+    for (const controls::AniGif *words : {form.AnimWordA, form.AnimWordB}) {
+        for (const TracingBox *box : form.pictureBoxes())
+            EXPECT_FALSE(words->geometry().adjusted(0, 0, 0, Room).intersects(box->geometry()))
+                << "words at " << words->x() << ", box at " << box->x() << ", " << box->y();
+    }
+    const int frame = form.txtInformation->frameWidth();
+    ASSERT_GT(frame, 0);
+    const QRect insideFrame =
+        form.txtInformation->geometry().marginsRemoved(QMargins(frame, frame, frame, frame));
+    EXPECT_TRUE(insideFrame.contains(form.aniLogo->geometry()));
 }
 
 TEST_F(MainWindowLayout, OnAn800x600ScreenTheShownWindowFitsWithItsFrame)

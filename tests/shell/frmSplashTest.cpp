@@ -6,6 +6,7 @@
 #include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 #include "tests/support/FakeSoundBackend.h"
+#include "tests/support/PlannedMedia.h"
 #include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TempProgramFolder.h"
 
@@ -173,6 +174,26 @@ TEST_F(Splash, AFileThatIsNoPictureFallsBackToTheDrawnOne)
     Loaded mainWindow;
     load(splash, mainWindow);
     EXPECT_EQ(splash.imgSplash->pixmap().size(), splash.imgSplash->size());
+}
+
+// The course's own splash picture, as the course tool draws it, keeps its
+// shape on the splash of a 1024 x 768 and of an 800 x 600 screen.
+TEST_F(Splash, TheCoursesPictureHasTheShapeItIsShownAt)
+{
+    writePlannedMedia(folder.path(), coursegen::MediaKind::Splash);
+    for (const QSize screenSize : {QSize(1024, 768), QSize(800, 600)}) {
+        SCOPED_TRACE(screenSize.width());
+        ScreenSizeDouble screen(screenSize.width(), screenSize.height());
+        frmSplash splash;
+        Loaded mainWindow;
+        load(splash, mainWindow);
+        const QSizeF drawn = splash.imgSplash->pixmap().size();
+        const QSizeF shown = splash.imgSplash->size();
+        ASSERT_FALSE(drawn.isEmpty());
+        EXPECT_NEAR(drawn.width() / drawn.height(), shown.width() / shown.height(), 0.01);
+        // Drawn no smaller than shown, so it is never blown up.
+        EXPECT_GE(drawn.width(), shown.width());
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "exercises/keyboard/maths/frmLevel20.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
+#include "platform/core/Twips.h"
 #include "platform/text/KeyText.h"
 
 namespace {
@@ -52,6 +53,10 @@ void frmLevel20::createControls()
     // would otherwise run into the typing cells below it.
     lblTest->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblTest->setWordWrap(true);
+    // The label stands 120 twips in and reaches the window's right edge: as
+    // much room on the right centres its lines on the window, and a start
+    // text that would run to the edge wraps.
+    lblTest->setContentsMargins(0, 0, platform::toPixels(lblTest->Left()), 0);
     lblTest->hide();
     lblAnswer = words::makeLabel(this, QStringLiteral("Answer"), 5040, 1680, 2685, 420,
                                  words::headingFont());

@@ -1,5 +1,6 @@
 #include "exercises/letters/order/frmTest.h"
 
+#include "exercises/letters/order/Congratulations.h"
 #include "exercises/letters/order/OrderTestForms.h"
 #include "exercises/letters/order/clsGujTest.h"
 #include "platform/controls/AniGif.h"
@@ -15,6 +16,8 @@
 #include "shell/Guarded.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
+
+#include <QFileInfo>
 
 #include <exception>
 
@@ -242,7 +245,10 @@ void frmTest::message(const QString &text, int style)
 void frmTest::prepareReward(const QString &animationPath, const QString &soundPath)
 {
     AnimCongrat->hide();
-    AnimCongrat->ReadGIF(animationPath);
+    // The one drawn for this window's tile block, where the folder has it:
+    // any other would be stretched to the block's shape.
+    const QString own = platform::ProgramPath(order::congratulationsFor(AnimCongrat->size()));
+    AnimCongrat->ReadGIF(QFileInfo(own).isFile() ? own : animationPath);
     ApplauseSound->Open(soundPath);
     ApplauseSound->setVisible(false);
 }

@@ -8,6 +8,7 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
+#include "platform/text/KeyText.h"
 #include "platform/text/SyllableChart.h"
 #include "shell/levels/LevelTable.h"
 
@@ -17,10 +18,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QLatin1String>
 #include <QMovie>
+#include <QPainterPath>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -28,6 +31,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -625,6 +629,82 @@ TEST_F(ContractTest, MathsLevelsHaveTheDigitKeysAndAPassMarkWithinTenSums)
         const int passMark = exam.Field(QStringLiteral("PassMark")).toInteger();
         EXPECT_GE(passMark, 1);
         EXPECT_LE(passMark, 10);
+    }
+}
+
+namespace {
+
+// Where a key picture's glyph stands, told from its ink and the font's own
+// outline of the glyph: the picture's scale of the font and the row of the
+// font's baseline.
+struct GlyphPlace
+{
+    qreal scale;
+    qreal baseline;
+    qreal offCentre; // of the ink across the picture, in pixels
+};
+
+GlyphPlace glyphPlace(const QString &character, const QImage &picture)
+{
+    QFont font(text::GujaratiFontFamily);
+    font.setPixelSize(200);
+    font.setBold(true);
+    QPainterPath outline;
+    outline.addText(0, 0, font, character);
+    const QRectF glyph = outline.boundingRect();
+    int top = picture.height(), bottom = -1, left = picture.width(), right = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixelColor(x, y).lightness() < 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    if (bottom < 0)
+        return {0, 0, 0};
+    const qreal scale = (bottom + 1 - top) / glyph.height();
+    return {scale, bottom + 1 - glyph.bottom() * scale,
+            std::abs((left + right + 1) / 2.0 - picture.width() / 2.0)};
+}
+
+} // namespace
+
+// A word (or a number) is read from its key pictures side by side: every
+// letter of the keyboard and every digit of the keypad stands on one
+// baseline at one size, centred across its picture.
+TEST_F(ContractTest, KeyPicturesStandOnOneBaselineAtOneSize)
+{
+    for (int level : {10, 15}) {
+        SCOPED_TRACE(level);
+        db::Connection connection;
+        connection.Open(connectionString(levelPath(level)));
+        db::Recordset keys;
+        keys.Open(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"), connection);
+        std::vector<GlyphPlace> places;
+        int height = 0;
+        forEachRow(keys, [&] {
+            const QString character = keys.Field(QStringLiteral("KeyboardCharacter")).toString();
+            const QImage picture(
+                platform::ProgramPath(keys.Field(QStringLiteral("LetterPicture")).toString()));
+            ASSERT_FALSE(picture.isNull()) << character.toStdString();
+            height = picture.height();
+            const GlyphPlace place = glyphPlace(character, picture);
+            ASSERT_GT(place.scale, 0) << character.toStdString() << ": no ink";
+            EXPECT_LE(place.offCentre, 1.5) << character.toStdString();
+            places.push_back(place);
+        });
+        ASSERT_FALSE(places.empty());
+        const auto [smallest, largest] = std::minmax_element(
+            places.begin(), places.end(),
+            [](const GlyphPlace &a, const GlyphPlace &b) { return a.scale < b.scale; });
+        EXPECT_LE(largest->scale / smallest->scale, 1.08);
+        const auto [highest, lowest] = std::minmax_element(
+            places.begin(), places.end(),
+            [](const GlyphPlace &a, const GlyphPlace &b) { return a.baseline < b.baseline; });
+        EXPECT_LE(lowest->baseline - highest->baseline, height * 0.05);
     }
 }
 

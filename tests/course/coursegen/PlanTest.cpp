@@ -223,7 +223,7 @@ TEST(PlanTest, SpellingLevelHasTheKeyboardInChartOrderAndTheWordsInKeyNumbers)
         EXPECT_EQ(key.keyboardId, i + 1);
         EXPECT_EQ(s(key.code), s(text::consonantKeyAt(i)));
         EXPECT_EQ(s(key.character), s(text::toUnicode(key.code)));
-        EXPECT_EQ(media.value(key.picture).kind, MediaKind::LetterPicture) << s(key.picture);
+        EXPECT_EQ(media.value(key.picture).kind, MediaKind::KeyPicture) << s(key.picture);
         EXPECT_EQ(s(media.value(key.picture).text), s(key.character));
         EXPECT_EQ(media.value(key.sound).kind, MediaKind::LetterSpeech) << s(key.sound);
         characters.insert(key.keyboardId, key.character);
@@ -348,8 +348,8 @@ TEST(PlanTest, KeyboardFollowsTheChartsOrderNotTheTables)
     }
     const coursegen::LevelContent spelling = CoursePlan::make(swapped).levels.at(9);
     EXPECT_EQ(s(spelling.keys.at(0).character), "ક");
-    EXPECT_EQ(s(spelling.keys.at(0).picture), "\\letters\\consonants\\02.png");
-    EXPECT_EQ(s(spelling.keys.at(1).picture), "\\letters\\consonants\\01.png");
+    EXPECT_EQ(s(spelling.keys.at(0).picture), "\\letters\\consonants\\02-key.png");
+    EXPECT_EQ(s(spelling.keys.at(1).picture), "\\letters\\consonants\\01-key.png");
     // કપ is still keys 1 and 19.
     const auto cup = std::find_if(spelling.wordLetters.cbegin(), spelling.wordLetters.cend(),
                                   [](const auto &l) { return l.wordId == 12; });

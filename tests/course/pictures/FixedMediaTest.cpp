@@ -5,6 +5,7 @@
 #include <QMovie>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,7 +33,8 @@ TEST(FixedMedia, AnimationsHaveTheirSizesAndMove)
     pictures::writeLogo(dir.filePath("logo.gif"));
     pictures::writeLoading(dir.filePath("loading.gif"));
     pictures::writeClickHint(dir.filePath("click.gif"), QSize(55, 39));
-    pictures::writeCongratulations(dir.filePath("congratulations.gif"));
+    pictures::writeCongratulations(dir.filePath("congratulations.gif"), QSize(320, 200),
+                                   QRect(20, 10, 280, 110));
 
     const Animation logo = inspect(dir.filePath("logo.gif"));
     EXPECT_EQ(logo.size, QSize(81, 97));
@@ -124,13 +126,13 @@ TEST(FixedMedia, InstructionBuildsUpAShortTextAndScrollsALongOne)
 TEST(FixedMedia, StillPicturesHaveTheirSizesAndContent)
 {
     QTemporaryDir dir;
-    pictures::writeSplash(dir.filePath("splash.png"));
+    pictures::writeSplash(dir.filePath("splash.png"), QSize(512, 653));
     pictures::writeSpeakerPicture(dir.filePath("speaker.png"));
     for (int i = 1; i <= 3; ++i)
         pictures::writeInfoPicture(i, dir.filePath(QStringLiteral("info%1.png").arg(i)));
 
     const QImage splash(dir.filePath("splash.png"));
-    EXPECT_FALSE(splash.isNull());
+    EXPECT_EQ(splash.size(), QSize(512, 653));
     EXPECT_GT(probe::colourfulCount(splash), splash.width() * splash.height() / 4);
 
     const QImage speaker(dir.filePath("speaker.png"));
@@ -148,4 +150,54 @@ TEST(FixedMedia, StillPicturesHaveTheirSizesAndContent)
         previous = info;
     }
     EXPECT_THROW(pictures::writeInfoPicture(4, dir.filePath("info4.png")), std::runtime_error);
+}
+
+namespace {
+
+int apart(const QColor &a, const QColor &b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
+
+} // namespace
+
+// The congratulation keeps its words where it is told, so the window can
+// keep them clear of its message: drawn once with the words above and once
+// below, the two differ only inside the two places.
+TEST(FixedMedia, CongratulationWordsStandWhereTheyAreTold)
+{
+    QTemporaryDir dir;
+    const QSize size(409, 201);
+    const QRect above(30, 10, 349, 100);
+    const QRect below(30, 120, 349, 70);
+    pictures::writeCongratulations(dir.filePath("above.gif"), size, above);
+    pictures::writeCongratulations(dir.filePath("below.gif"), size, below);
+    const auto one = probe::frames(dir.filePath("above.gif"));
+    const auto other = probe::frames(dir.filePath("below.gif"));
+    ASSERT_FALSE(one.empty());
+    ASSERT_EQ(one.size(), other.size());
+    EXPECT_EQ(one.front().size(), size);
+    // Room for the shadow and the swell.
+    const QRect nearAbove = above.adjusted(-4, -4, 4, 4);
+    const QRect nearBelow = below.adjusted(-4, -4, 4, 4);
+    for (std::size_t f = 0; f < one.size(); ++f) {
+        int differing = 0, stray = 0, inAbove = 0, inBelow = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                if (apart(one[f].pixelColor(x, y), other[f].pixelColor(x, y)) < 90)
+                    continue; // the same, but for each file's own palette
+                ++differing;
+                const QPoint p(x, y);
+                inAbove += above.contains(p) ? 1 : 0;
+                inBelow += below.contains(p) ? 1 : 0;
+                stray += nearAbove.contains(p) || nearBelow.contains(p) ? 0 : 1;
+            }
+        }
+        // A few pixels may take another entry of each file's own palette;
+        // words drawn out of place would be hundreds.
+        EXPECT_LE(stray, 10) << "frame " << f;
+        EXPECT_GT(inAbove, 500) << "frame " << f;
+        EXPECT_GT(inBelow, 500) << "frame " << f;
+    }
 }

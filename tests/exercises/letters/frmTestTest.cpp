@@ -1,19 +1,23 @@
 #include "exercises/letters/order/frmTest.h"
 
 #include "exercises/letters/RegisterWindows.h"
+#include "exercises/letters/order/Congratulations.h"
 #include "exercises/letters/order/OrderTestForms.h"
 #include "exercises/letters/order/clsGujTest.h"
 #include "platform/controls/AniGif.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
+#include "platform/core/Twips.h"
 #include "platform/services/MessageBoxStyle.h"
+#include "platform/services/StandardMessageBox.h"
 #include "resources/StringTable.h"
 #include "shell/levels/ExerciseWindows.h"
 #include "shell/modMain.h"
 #include "tests/exercises/letters/OrderFixture.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalWatchdog.h"
+#include "tests/support/PlannedMedia.h"
 #include "tests/support/PressEnter.h"
 #include "tests/support/ProgramEndCatcher.h"
 #include "tests/support/ScreenSizeDouble.h"
@@ -21,9 +25,11 @@
 #include "tests/support/WhenModal.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QTest>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -268,6 +274,80 @@ TEST_F(OrderWindow, LayoutsPlaceTheGridAsDesignedAndTheCompactButtonsApart)
     }
     EXPECT_FALSE(compact->cmdUndo->geometry().intersects(compact->cmdReset->geometry()));
     EXPECT_FALSE(compact->cmdUndo->geometry().intersects(compact->cmdExit->geometry()));
+}
+
+// The levels of each order-test window, one each.
+struct OrderWindowLevel
+{
+    const char *form;
+    int level;
+};
+constexpr OrderWindowLevel OrderWindowLevels[] = {{"frmTest8", 1},   {"frmTest10", 2},
+                                                  {"frmTest12", 11}, {"frmTest16", 7},
+                                                  {"frmTest18", 3},  {"frmTest34", 8}};
+
+// With the congratulations the course tool draws, every window plays one
+// drawn in its tile block's shape; and the pass message, standing over the
+// window as the learner meets it, leaves the words of the animation in
+// sight. On a screen as wide as the parameter, 4:3.
+class OrderWindowOnScreen : public OrderWindow, public ::testing::WithParamInterface<int>
+{};
+
+TEST_P(OrderWindowOnScreen, TheCongratulationFitsItsBlockAndItsWordsStayClearOfThePassMessage)
+{
+    writePlannedMedia(folder.path(), coursegen::MediaKind::Congratulations);
+    screen.setSize(GetParam(), GetParam() * 3 / 4);
+    for (const OrderWindowLevel &each : OrderWindowLevels) {
+        SCOPED_TRACE(each.form);
+        const int tiles = order::orderTestForm(QString::fromLatin1(each.form))->tiles;
+        loadLevel(each.level, tiles);
+        std::unique_ptr<frmTest> form = load(each.form);
+        const QSizeF drawn = QImageReader(form->AnimCongrat->fileName()).size();
+        const QSizeF block = form->AnimCongrat->size();
+        ASSERT_FALSE(drawn.isEmpty()) << form->AnimCongrat->fileName().toStdString();
+        EXPECT_NEAR(drawn.width() / drawn.height(), block.width() / block.height(), 0.01);
+
+        form->show();
+        const QRect words = order::congratulationWords(form->AnimCongrat->size());
+        const QRect wordsOnScreen(form->AnimCongrat->mapToGlobal(words.topLeft()), words.size());
+        QRect passBox;
+        MessageBoxScript boxes;
+        boxes.expect(QStringLiteral("Completed"), 0, Ok, [&] {
+            WhenModal learner([&](QWidget *box) {
+                passBox = box->frameGeometry();
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            const MessageBoxScript::Box &pass = boxes.shown().back();
+            services::showStandardMessageBox(pass.owner, pass.text, pass.style);
+        });
+        chooseLetters(*form, 0, tiles - 1);
+        ASSERT_FALSE(passBox.isEmpty());
+        EXPECT_FALSE(passBox.intersects(wordsOnScreen))
+            << "box " << passBox.top() << ".." << passBox.bottom() << ", words "
+            << wordsOnScreen.top() << ".." << wordsOnScreen.bottom();
+        form->mblnExit = false;
+        form->mblnDoNotDisplayMsgBox = true;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, OrderWindowOnScreen, ::testing::Values(1024, 800));
+
+// On an 800 x 600 screen the rows close up, yet every window's tile block
+// stands clear of the title bar, as far down as frmTest18's, and no row runs
+// into the one below it or into the buttons.
+TEST_F(OrderWindow, OnAn800x600ScreenTheRowsCloseUpWithoutMeeting)
+{
+    screen.setSize(800, 600);
+    for (const OrderWindowLevel &each : OrderWindowLevels) {
+        SCOPED_TRACE(each.form);
+        loadLevel(each.level, order::orderTestForm(QString::fromLatin1(each.form))->tiles);
+        std::unique_ptr<frmTest> form = load(each.form);
+        EXPECT_GE(form->pnlBlank1->y(), platform::toPixels(120));
+        // Frames may share their edge line, as designed, and no more.
+        EXPECT_LE(form->pnlBlank1->geometry().bottom(), form->pnlBlank3->y());
+        EXPECT_LE(form->pnlBlank3->geometry().bottom(), form->pnlBlank4->y());
+        EXPECT_LT(form->pnlBlank4->geometry().bottom(), form->cmdExit->y());
+    }
 }
 
 } // namespace

@@ -14,11 +14,14 @@
 #include "tests/support/WordLevel.h"
 #include "tests/support/WordWindowTest.h"
 
+#include <QImage>
 #include <QMenu>
 #include <QSet>
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -406,5 +409,41 @@ TEST_F(MathsWindow, TheRowsAndButtonsStandAsDesigned)
     EXPECT_EQ(form.cmdStartTest->Left(), 4560);
     EXPECT_EQ(form.cmdStartTest->Top(), 8760);
 }
+
+// Each level's start text, as the window paints it, keeps clear of the
+// window's sides: a line that does not fit with room to spare wraps.
+class MathsStartText : public MathsWindow, public ::testing::WithParamInterface<int>
+{};
+
+TEST_P(MathsStartText, StaysClearOfTheWindowsSides)
+{
+    const int level = GetParam();
+    write(level);
+    frmLevel20 &form = open(level, level);
+    ASSERT_TRUE(form.lblTest->isVisible());
+    const QImage shot = form.grab().toImage();
+    const QColor back = form.palette().color(QPalette::Window);
+    const QRect label = form.lblTest->geometry();
+    int left = shot.width();
+    int right = -1;
+    for (int y = label.top(); y <= label.bottom(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor pixel = shot.pixelColor(x, y);
+            const int difference = std::abs(pixel.red() - back.red()) +
+                                   std::abs(pixel.green() - back.green()) +
+                                   std::abs(pixel.blue() - back.blue());
+            if (difference > 150) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_GE(right, 0) << "no text painted";
+    constexpr int Room = 6;
+    EXPECT_GE(left, Room) << form.lblTest->text().toStdString();
+    EXPECT_LE(right, shot.width() - 1 - Room) << form.lblTest->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStage, MathsStartText, ::testing::Range(21, 26));
 
 } // namespace
