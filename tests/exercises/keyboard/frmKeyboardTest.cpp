@@ -238,7 +238,6 @@ TEST_F(KeyboardWindow, ClicksDuringAKeyLightWaitForItAndComeInTheirOrder)
         QTest::qWait(10);
     EXPECT_EQ(parent->tags, (std::vector<QString>{"1", "8", "21", "", "", ""}));
     EXPECT_EQ(keyboard->CurrentKeyIdx(), 2);
-    QTest::qWait(450);
     EXPECT_EQ(keyboard->pnlLetter[7]->BackColor(), Plain);
     EXPECT_EQ(keyboard->pnlLetter[20]->BackColor(), Plain);
 }
