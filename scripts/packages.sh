@@ -5,6 +5,8 @@
 OSTRANA_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev
+    # the tests post input through the window system's own queue
+    qt6-base-private-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libsqlite3-dev libsodium-dev libgif-dev
     libespeak-ng-dev espeak-ng-data libmp3lame-dev

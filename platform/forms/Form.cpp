@@ -306,6 +306,22 @@ bool Form::event(QEvent *event)
     return QDialog::event(event);
 }
 
+void Form::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || m_minButton || !isMinimized() ||
+        m_restoreQueued)
+        return;
+    // With no taskbar to bring it back, the learner could be left with no
+    // window at all. Restored once the window system has done minimising.
+    m_restoreQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_restoreQueued = false;
+        if (isVisible() && isMinimized())
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+    });
+}
+
 void Form::followFrame()
 {
     const QSize extra = frameExtra();

@@ -121,7 +121,10 @@ public:
 
     // Border and title-bar buttons decide the window flags; set them before
     // the form is first shown. Minimise and maximise buttons are off unless
-    // asked for; a fixed border keeps the size that the program sets.
+    // asked for; a fixed border keeps the size that the program sets. A form
+    // without a minimise button that the window system minimises all the same
+    // (a window manager may offer the box anyway, and take the form's owner
+    // or owned forms with it) comes straight back.
     int BorderStyle() const { return m_borderStyle; }
     void setBorderStyle(int style);
     bool ControlBox() const { return m_controlBox; }
@@ -155,6 +158,7 @@ protected:
     virtual void Form_Unload(bool &Cancel);
 
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -194,6 +198,7 @@ private:
     QSize m_knownFrame;
     bool m_centred = false;
     bool m_frameCheckQueued = false;
+    bool m_restoreQueued = false;
     quint32 m_backColor;
     QPointer<QAbstractButton> m_defaultButton;
     QPointer<QAbstractButton> m_cancelButton;

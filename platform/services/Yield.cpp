@@ -1,9 +1,8 @@
 #include "platform/services/Yield.h"
 
 #include <QCoreApplication>
-
-#include <chrono>
-#include <thread>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace services {
 
@@ -14,8 +13,13 @@ void DoEvents()
 
 void Sleep(int milliseconds)
 {
-    if (milliseconds > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    if (milliseconds <= 0)
+        return;
+    // The window system keeps the learner's input queued meanwhile and hands
+    // it over, in order, to the first loop after the pause that takes input.
+    QEventLoop pause;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &pause, &QEventLoop::quit);
+    pause.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace services

@@ -139,12 +139,16 @@ void frmKeyboard::ImgLetter_Click(int Index)
     mintHighlightedKey = Index;
     litKey(Index);
     // The exercise may unload this keyboard (marking, leaving) in the yield
-    // and have it deleted: from then on nothing here may be touched.
+    // or during the pause and have it deleted: from then on nothing here may
+    // be touched.
     const QPointer<frmKeyboard> alive(this);
+    const auto gone = [&alive] { return alive.isNull() || alive->isUnloaded(); };
     services::DoEvents();
-    if (alive.isNull() || isUnloaded())
+    if (gone())
         return;
     services::Sleep(m_highlightPause);
+    if (gone())
+        return;
     plainKey(Index);
 }
 

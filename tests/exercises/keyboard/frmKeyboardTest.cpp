@@ -8,8 +8,10 @@
 #include "shell/modMain.h"
 #include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TitleBarClose.h"
+#include "tests/support/WindowSystemInput.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -211,6 +213,35 @@ TEST_F(KeyboardWindow, LettersFillSixCellsAndTheSeventhWaitsForUndo)
     EXPECT_EQ(parent->tags[1], "34");
 }
 
+// The learner may go on clicking while a key is lit: the windows keep
+// answering, and the clicks wait for the light to go out.
+TEST_F(KeyboardWindow, ClicksDuringAKeyLightWaitForItAndComeInTheirOrder)
+{
+    auto parent = exercise("frmLevel10", 6);
+    auto keyboard = open(LetterKeyboard, *parent);
+    keyboard->setHighlightPause(200);
+    bool answeredWhileLit = false;
+    QTimer::singleShot(50, keyboard.get(), [&] {
+        answeredWhileLit = keyboard->pnlLetter[0]->BackColor() == Lit;
+        postClick(*keyboard->ImgLetter[7]);
+        postClick(*keyboard->ImgLetter[20]);
+    });
+    key(*keyboard, 0);
+    EXPECT_TRUE(answeredWhileLit) << "the windows did not answer while the key was lit";
+    EXPECT_EQ(keyboard->pnlLetter[0]->BackColor(), Plain);
+    EXPECT_EQ(parent->tags, (std::vector<QString>{"1", "", "", "", "", ""}))
+        << "a click came in while the key was lit";
+
+    QElapsedTimer waited;
+    waited.start();
+    while (parent->tags[2].isEmpty() && waited.elapsed() < 5000)
+        QTest::qWait(10);
+    EXPECT_EQ(parent->tags, (std::vector<QString>{"1", "8", "21", "", "", ""}));
+    EXPECT_EQ(keyboard->CurrentKeyIdx(), 2);
+    EXPECT_EQ(keyboard->pnlLetter[7]->BackColor(), Plain);
+    EXPECT_EQ(keyboard->pnlLetter[20]->BackColor(), Plain);
+}
+
 TEST_F(KeyboardWindow, UndoShowsWithTheFirstKeyAndDoesNothingWithNoCellFilled)
 {
     auto parent = exercise("frmLevel10", 6);
@@ -354,6 +385,30 @@ TEST_F(KeyboardWindow, ExerciseLeavingDuringAKeyLightEndsTheClickUntouched)
     key(*keyboard, 4);
     EXPECT_TRUE(keyboard.isNull());
     EXPECT_EQ(next->tags[0], "5");
+
+    // The exercise leaves while the key is lit, and then also deletes the
+    // keyboard.
+    for (const bool deleting : {false, true}) {
+        SCOPED_TRACE(deleting);
+        auto last = exercise("frmLevel10", 6);
+        keyboard = open(LetterKeyboard, *last).release();
+        keyboard->setHighlightPause(300);
+        QTimer::singleShot(100, last.get(), [&] {
+            last->Unload();
+            if (deleting)
+                delete keyboard.data();
+        });
+        key(*keyboard, 6);
+        EXPECT_TRUE(last->isUnloaded());
+        EXPECT_EQ(last->tags[0], "7");
+        if (deleting) {
+            EXPECT_TRUE(keyboard.isNull());
+        } else {
+            ASSERT_TRUE(keyboard->isUnloaded());
+            EXPECT_EQ(keyboard->pnlLetter[6]->BackColor(), Lit) << "touched after it was unloaded";
+            delete keyboard.data();
+        }
+    }
 }
 
 TEST_F(KeyboardWindow, KeyPicturesThatCannotBeLoadedLeaveTheirReportAndTheWindowOpens)

@@ -15,6 +15,7 @@
 #include "tests/support/ScreenSizeDouble.h"
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TitleBarClose.h"
+#include "tests/support/WindowSystemInput.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -303,6 +304,80 @@ TEST_F(SyllableChart, AClickPlaysFourRecordingsLightingEachPartWithPausesBetween
     for (controls::SSPanel *panel :
          {form->pnlResult1, form->pnlResult2, form->pnlResult3, form->pnlResult4, form->pnlResult5})
         EXPECT_NE(panel->BackColor(), Lit);
+}
+
+// Runs `note` at each event of `type` that reaches one of the watched widgets.
+class EventProbe final : public QObject
+{
+public:
+    EventProbe(QEvent::Type type, std::function<void(QObject *)> note)
+        : m_type(type)
+        , m_note(std::move(note))
+    {}
+    void watch(QWidget *widget) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == m_type)
+            m_note(watched);
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    std::function<void(QObject *)> m_note;
+};
+
+TEST_F(SyllableChart, ThePauseBetweenTwoRecordingsPaintsAndHoldsClicksUntilItEnds)
+{
+    auto form = load();
+    bool listening = false;
+    bool unlitPaintedInPause = false;
+    EventProbe paints(QEvent::Paint, [&](QObject *) {
+        unlitPaintedInPause |= listening && form->pnlResult1->BackColor() != Lit &&
+                               form->pnlResult2->BackColor() != Lit;
+    });
+    paints.watch(form->pnlResult1);
+    QStringList arrivals;
+    qsizetype playedAtFirstArrival = -1;
+    EventProbe releases(QEvent::MouseButtonRelease, [&](QObject *watched) {
+        if (arrivals.isEmpty())
+            playedAtFirstArrival = FakeSoundBackend::playLog().size();
+        arrivals << watched->objectName();
+    });
+    form->cmdNextLetter->setObjectName("cmdNextLetter");
+    form->pnlLetter1[7]->setObjectName("pnlLetter1(7)");
+    form->cmdBack->setObjectName("cmdBack");
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{form->cmdNextLetter, form->pnlLetter1[7], form->cmdBack})
+        releases.watch(widget);
+    qsizetype playedAtClicks = -1;
+    Listener listener(*form, [&](int n) {
+        if (n != 0)
+            return;
+        listening = true;
+        // The first recording ends when this returns; the pause follows.
+        QTimer::singleShot(150, form.get(), [&] {
+            playedAtClicks = FakeSoundBackend::playLog().size();
+            postClick(*form->cmdNextLetter);
+            postClick(*form->pnlLetter1[7]);
+            postClick(*form->cmdBack);
+        });
+    });
+    click(form->pnlLetter1[4]);
+
+    EXPECT_EQ(playedAtClicks, 1) << "the window did not answer during the pause";
+    EXPECT_TRUE(unlitPaintedInPause)
+        << "the first part was not painted unlit before the second lit";
+    EXPECT_EQ(arrivals.join(u' '), "cmdNextLetter pnlLetter1(7) cmdBack");
+    EXPECT_GE(playedAtFirstArrival, 2) << "a click came in during the pause";
+    // Each came while the chart still spoke, and was turned away.
+    EXPECT_EQ(listener.heard.size(), 4);
+    EXPECT_EQ(form->letter(), 0);
+    EXPECT_EQ(form->pnlResult5->Caption(), "ku");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->Tag().isEmpty());
 }
 
 TEST_F(SyllableChart, TheConsonantAloneSpeaksTheFirstSignBetweenTwoConsonants)

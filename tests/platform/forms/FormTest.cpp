@@ -4,6 +4,7 @@
 #include "tests/support/ModalWatchdog.h"
 #include "tests/support/TitleBarClose.h"
 #include "tests/support/WhenModal.h"
+#include "tests/support/WindowSystemInput.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -385,6 +386,31 @@ TEST(Form, BordersAndTitleBarButtonsBecomeWindowFlags)
     EXPECT_TRUE(shown.isVisible());
     EXPECT_TRUE(shown.windowFlags() & Qt::WindowMinimizeButtonHint);
     shown.Unload();
+}
+
+// A window manager may draw a minimise box that a form was designed
+// without, and minimise the form's owner or owned forms with it.
+TEST(Form, AFormWithoutAMinimiseButtonComesBackWhenTheWindowSystemMinimisesIt)
+{
+    SampleForm exercise;
+    exercise.Show();
+    SampleForm keyboard;
+    keyboard.setBorderStyle(forms::FixedToolWindow);
+    keyboard.Show(false, &exercise);
+    SampleForm designed;
+    designed.setMinButton(true);
+    designed.Show();
+    for (QWidget *window : std::initializer_list<QWidget *>{&keyboard, &exercise, &designed})
+        reportMinimised(*window);
+    ASSERT_TRUE(keyboard.isMinimized());
+    QTest::qWait(20);
+
+    for (const SampleForm *form : {&exercise, &keyboard}) {
+        EXPECT_FALSE(form->isMinimized());
+        EXPECT_FALSE(form->windowHandle()->windowStates() & Qt::WindowMinimized);
+        EXPECT_TRUE(form->isVisible());
+    }
+    EXPECT_TRUE(designed.isMinimized()) << "a form designed with the box may be minimised";
 }
 
 TEST(Form, CaptionTagAndBackColor)

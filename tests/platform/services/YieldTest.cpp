@@ -1,26 +1,75 @@
 #include "platform/services/Yield.h"
 
+#include "tests/support/WindowSystemInput.h"
+
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(Sleep, BlocksAtLeastTheGivenTimeAndRunsNoEventMeanwhile)
+// Notes each press and paint that reaches a widget, in the order they come.
+class EventLog final : public QObject
 {
-    QObject context;
-    bool ran = false;
-    QTimer::singleShot(0, &context, [&ran] { ran = true; });
+public:
+    void watch(QWidget &widget, const QString &name)
+    {
+        widget.setObjectName(name);
+        widget.installEventFilter(this);
+    }
+
+    QStringList presses;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            presses << watched->objectName();
+        else if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+TEST(Sleep, KeepsTheLoopRunningAndPaintingAndHoldsInputUntilItEnds)
+{
+    QWidget window;
+    window.resize(200, 100);
+    auto *left = new QWidget(&window);
+    left->setGeometry(0, 0, 100, 100);
+    auto *right = new QWidget(&window);
+    right->setGeometry(100, 0, 100, 100);
+    window.show();
+    EventLog log;
+    log.watch(*left, QStringLiteral("left"));
+    log.watch(*right, QStringLiteral("right"));
+    services::DoEvents();
 
     QElapsedTimer clock;
     clock.start();
-    services::Sleep(60);
-    EXPECT_GE(clock.elapsed(), 60);
-    EXPECT_FALSE(ran); // the waiting event runs only when the loop is let in
+    qint64 timerRanAt = -1;
+    int paintsBefore = -1;
+    QTimer::singleShot(20, &window, [&] {
+        timerRanAt = clock.elapsed();
+        paintsBefore = log.paints;
+        right->update();
+        postClick(*right);
+        postClick(*left);
+    });
+    services::Sleep(150);
+
+    EXPECT_GE(clock.elapsed(), 150);
+    EXPECT_GE(timerRanAt, 0) << "no event ran during the pause";
+    EXPECT_LT(timerRanAt, 150);
+    EXPECT_GT(log.paints, paintsBefore) << "nothing was painted during the pause";
+    EXPECT_TRUE(log.presses.isEmpty()) << "input was let in during the pause";
 
     services::DoEvents();
-    EXPECT_TRUE(ran);
+    EXPECT_EQ(log.presses.join(u' '), "right left");
 }
 
 TEST(Sleep, NothingOrLessThanNothingReturnsAtOnce)
