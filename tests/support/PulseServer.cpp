@@ -5,13 +5,35 @@
 #include <QStandardPaths>
 
 #include <csignal>
+#include <cstring>
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr int StartLimitMs = 15000;
 constexpr QLatin1String Program("pulseaudio");
+
+// The socket's file is there from its bind, a moment before the server
+// listens: a client that connects in between is refused.
+bool acceptsConnections(const QString &socketPath)
+{
+    const QByteArray path = socketPath.toLocal8Bit();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(path.size()) >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool connected =
+        ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return connected;
+}
 
 } // namespace
 
@@ -77,14 +99,14 @@ QString PulseServer::start()
         return QStringLiteral("pulseaudio could not be started: ") + m_process.errorString();
 
     const QDeadlineTimer deadline(StartLimitMs);
-    while (!QFileInfo::exists(socket)) {
+    while (!QFileInfo::exists(socket) || !acceptsConnections(socket)) {
         // Also the short pause between looks.
         if (m_process.waitForFinished(20))
             return QStringLiteral("pulseaudio ended at start-up with exit code %1 (its messages "
                                   "are above)")
                 .arg(m_process.exitCode());
         if (deadline.hasExpired())
-            return QStringLiteral("pulseaudio opened no socket");
+            return QStringLiteral("pulseaudio opened no socket that takes connections");
     }
     qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
     return {};
