@@ -11,7 +11,11 @@ const std::vector<BenchGoal> &benchGoals()
         // The figures the start-up goal was set with: a plain dialog at 25 ms
         // and 40 ms for the program, 15 ms of its own.
         {"  the program's own part, X11 (median)", "startup", "ProcessStartToLoginShown/x11",
-         "median", "above_bare_ms", "ms", 15, false, false},
+         "median", "above_bare_ms", "ms", 15, true, false},
+        {"start to splash, X11 (median)", "startup", "ProcessStartToSplashShown/x11", "median",
+         "real_time", "ms", 0, false, true},
+        {"  beyond the plain dialog, X11 (median)", "startup", "ProcessStartToSplashShown/x11",
+         "median", "above_bare_ms", "ms", 20, true, false},
         {"start to login dialog, offscreen (median)", "startup",
          "ProcessStartToLoginShown/offscreen", "median", "real_time", "ms", 0, false, true},
         {"resident memory, main window shown", "startup", "ResidentMemoryWithMainWindowShown",
