@@ -6,8 +6,8 @@
 # or on a private Xvfb with openbox when there is none.
 #
 # ./bench.sh [BENCH...] runs only the benchmarks named (startup lesson
-# spelling pauses maths coursegen db memory); each leaves its JSON results and
-# its output in build/bench-results/.
+# spelling pauses maths coursegen db memory folder); each leaves its JSON
+# results and its output in build/bench-results/.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -16,7 +16,7 @@ ensure_packages
 build_all
 
 benches=("$@")
-[ ${#benches[@]} -eq 0 ] && benches=(startup lesson spelling pauses maths coursegen db memory)
+[ ${#benches[@]} -eq 0 ] && benches=(startup lesson spelling pauses maths coursegen db memory folder)
 
 results=build/bench-results
 mkdir -p "$results"

@@ -38,9 +38,11 @@ BENCHMARK(BM_ReadTablesAndPlan)->Unit(benchmark::kMillisecond);
 void BM_RunWithNothingChanged(benchmark::State &state)
 {
     QTemporaryDir dir;
-    coursegen::FolderBuilder(dir.path(), touch).build(coursePlan());
+    const QString manifest = dir.filePath(QStringLiteral("folder.manifest"));
+    const QString folder = dir.filePath(QStringLiteral("program"));
+    coursegen::FolderBuilder(folder, manifest, touch).build(coursePlan());
     for (auto _ : state) {
-        const auto summary = coursegen::FolderBuilder(dir.path(), touch).build(coursePlan());
+        const auto summary = coursegen::FolderBuilder(folder, manifest, touch).build(coursePlan());
         if (summary.made != 0)
             state.SkipWithError("the run made files");
     }
@@ -55,7 +57,10 @@ void BM_FullGeneration(benchmark::State &state)
     for (auto _ : state) {
         QTemporaryDir dir;
         const auto summary =
-            coursegen::FolderBuilder(dir.path(), coursegen::makeCourseMedium).build(plan);
+            coursegen::FolderBuilder(dir.filePath(QStringLiteral("program")),
+                                     dir.filePath(QStringLiteral("folder.manifest")),
+                                     coursegen::makeCourseMedium)
+                .build(plan);
         if (!summary.ok())
             state.SkipWithError("generation failed");
     }

@@ -139,8 +139,9 @@ QString BuildSummary::line() const
         .arg(seconds, 0, 'f', 1);
 }
 
-FolderBuilder::FolderBuilder(const QString &folder, MediaMaker maker)
+FolderBuilder::FolderBuilder(const QString &folder, const QString &manifestFile, MediaMaker maker)
     : m_folder(folder)
+    , m_manifestFile(manifestFile)
     , m_maker(std::move(maker))
 {}
 
@@ -153,10 +154,17 @@ BuildSummary FolderBuilder::build(const CoursePlan &plan)
         summary.errors << QStringLiteral("cannot make the folder %1").arg(m_folder);
         return summary;
     }
-    Manifest manifest = Manifest::load(m_folder);
+    // A folder that an earlier version built still holds its manifest: it
+    // is taken over, and leaves the folder once this one is saved.
+    const QString inFolder = QDir(m_folder).filePath(Manifest::inFolderName());
+    Manifest manifest =
+        Manifest::load(QFileInfo::exists(m_manifestFile) ? m_manifestFile : inFolder);
     const auto finish = [&] {
         try {
-            manifest.save(m_folder);
+            manifest.save(m_manifestFile);
+            if (QFileInfo(inFolder).absoluteFilePath() !=
+                QFileInfo(m_manifestFile).absoluteFilePath())
+                QFile::remove(inFolder);
         } catch (const std::exception &e) {
             summary.errors << QString::fromStdString(e.what());
         }

@@ -40,7 +40,9 @@ struct BuildSummary
 class FolderBuilder final
 {
 public:
-    FolderBuilder(const QString &folder, MediaMaker maker);
+    // The manifest of what was made (Manifest) is kept in manifestFile,
+    // outside the folder, which holds only what the program reads.
+    FolderBuilder(const QString &folder, const QString &manifestFile, MediaMaker maker);
 
     // 0 (the default): one thread per core.
     void setThreadCount(int threads) { m_threads = threads; }
@@ -57,6 +59,7 @@ public:
 
 private:
     QString m_folder;
+    QString m_manifestFile;
     MediaMaker m_maker;
     int m_threads = 0;
     bool m_force = false;

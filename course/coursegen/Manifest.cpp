@@ -32,15 +32,15 @@ QString localFile(const QString &folder, const QString &storedPath)
     return QDir(folder).filePath(relative);
 }
 
-QString Manifest::fileName()
+QString Manifest::inFolderName()
 {
     return QStringLiteral(".coursegen-manifest");
 }
 
-Manifest Manifest::load(const QString &folder)
+Manifest Manifest::load(const QString &fileName)
 {
     Manifest manifest;
-    QFile file(QDir(folder).filePath(fileName()));
+    QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return manifest;
     if (file.readLine().trimmed() != Header)
@@ -59,7 +59,7 @@ Manifest Manifest::load(const QString &folder)
     return manifest;
 }
 
-void Manifest::save(const QString &folder) const
+void Manifest::save(const QString &fileName) const
 {
     QStringList paths = m_entries.keys();
     std::sort(paths.begin(), paths.end());
@@ -69,7 +69,8 @@ void Manifest::save(const QString &folder) const
         text += entry.inputHash + '\t' + QByteArray::number(entry.size) + '\t' +
                 QByteArray::number(entry.modified) + '\t' + path.toUtf8() + '\n';
     }
-    QSaveFile file(QDir(folder).filePath(fileName()));
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         throw std::runtime_error("cannot write " + file.fileName().toStdString() + ": " +
                                  file.errorString().toStdString());

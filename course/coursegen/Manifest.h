@@ -9,8 +9,8 @@ namespace coursegen {
 
 // What the last run made in a program folder: for each output (by stored
 // path) the digest of its inputs and the size and time of the file as it was
-// written. A file is up to date when its digest is the planned one and the
-// file on disk is still the one that was written.
+// written. It is the build's bookkeeping and lies outside the folder. A file is up to date when its
+// digest is the planned one and the file on disk is still the one that was written.
 class Manifest final
 {
 public:
@@ -21,12 +21,14 @@ public:
         qint64 modified = 0; // ms since the epoch
     };
 
-    static QString fileName(); // ".coursegen-manifest", in the folder
+    // ".coursegen-manifest": where runs of an earlier version kept it, in
+    // the folder itself.
+    static QString inFolderName();
 
     // A missing or unreadable manifest is an empty one: everything is made.
-    static Manifest load(const QString &folder);
+    static Manifest load(const QString &file);
     // Written aside and renamed into place.
-    void save(const QString &folder) const;
+    void save(const QString &file) const;
 
     bool isUpToDate(const QString &folder, const QString &storedPath,
                     const QByteArray &inputHash) const;

@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 
@@ -13,7 +14,7 @@
 #include <utility>
 
 // Builds the program folder from the course tables:
-//   coursegen --tables course/tables --out build/program
+//   coursegen --tables course/tables --out build/program [--manifest FILE]
 int main(int argc, char **argv)
 {
     // Drawing text needs the font machinery of a GUI application, never a screen.
@@ -32,6 +33,11 @@ int main(int argc, char **argv)
     const QCommandLineOption outOption(QStringLiteral("out"),
                                        QStringLiteral("The program folder to build."),
                                        QStringLiteral("folder"));
+    const QCommandLineOption manifestOption(
+        QStringLiteral("manifest"),
+        QStringLiteral("Where to keep the record of what was made (default: beside the "
+                       "folder, <folder>.coursegen-manifest)."),
+        QStringLiteral("file"));
     const QCommandLineOption jobsOption(QStringLiteral("jobs"),
                                         QStringLiteral("Files made at once (default: cores)."),
                                         QStringLiteral("n"), QStringLiteral("0"));
@@ -45,8 +51,8 @@ int main(int argc, char **argv)
         QStringLiteral("sounds-library"),
         QStringLiteral("The sound library's binary: recordings are made again when it changes."),
         QStringLiteral("file"));
-    parser.addOptions(
-        {tablesOption, outOption, jobsOption, forceOption, picturesOption, soundsOption});
+    parser.addOptions({tablesOption, outOption, manifestOption, jobsOption, forceOption,
+                       picturesOption, soundsOption});
     parser.process(app);
     if (!parser.isSet(tablesOption) || !parser.isSet(outOption)) {
         std::fprintf(stderr, "coursegen: --tables and --out are required\n");
@@ -64,7 +70,11 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    coursegen::FolderBuilder builder(parser.value(outOption), coursegen::makeCourseMedium);
+    const QString out = QDir::cleanPath(parser.value(outOption));
+    const QString manifest = parser.isSet(manifestOption)
+                                 ? parser.value(manifestOption)
+                                 : out + QStringLiteral(".coursegen-manifest");
+    coursegen::FolderBuilder builder(out, manifest, coursegen::makeCourseMedium);
     builder.setThreadCount(parser.value(jobsOption).toInt());
     builder.setForce(parser.isSet(forceOption));
     for (const auto &[option, family] :

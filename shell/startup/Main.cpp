@@ -1,5 +1,6 @@
-// The start-up sequence: users database, splash (which loads the main
-// window), the start-up sound, the login, then the main window.
+// The start-up sequence: users database, the splash, the login, then the
+// main window. The main window is built and its start-up sound started while
+// the login is on the screen, before the login takes any input.
 #include "platform/controls/SoundPlayer.h"
 #include "platform/core/Paths.h"
 #include "platform/core/RuntimeError.h"
@@ -8,7 +9,12 @@
 #include "shell/mainwindow/frmMain.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
+#include "shell/startup/AfterFirstPaint.h"
 #include "shell/startup/frmSplash.h"
+
+#include <QCoreApplication>
+
+#include <exception>
 
 namespace modMain {
 namespace {
@@ -22,6 +28,23 @@ frmMain &mainWindow()
     return *main;
 }
 
+// Loads the main window, hidden, and starts its start-up sound. Nobody holds
+// the window: it lives until the program ends, and one that is loaded
+// already is left as it is.
+void loadMainWindow()
+{
+    auto *main = forms::Forms::find<frmMain>(QStringLiteral("frmMain"));
+    if (main == nullptr) {
+        main = new frmMain;
+        main->setDeleteOnUnload(true);
+    }
+    main->Load();
+
+    main->IntroSound->setVisible(false);
+    main->IntroSound->Open(platform::AppPath() + QStringLiteral("\\sounds\\ohm.mp3"));
+    main->IntroSound->Play();
+}
+
 } // namespace
 
 void Main()
@@ -31,23 +54,35 @@ void Main()
         gDbPath = platform::AppPath() + QStringLiteral("\\Kelvo.kdt");
         OpenUserDatabase();
 
-        // Loading the splash loads the main window: all its load work is done
-        // before any window shows.
         auto *splash = new frmSplash;
         splash->setDeleteOnUnload(true);
         splash->Load();
-
-        frmMain &main = mainWindow();
-        main.IntroSound->setVisible(false);
-        main.IntroSound->Open(platform::AppPath() + QStringLiteral("\\sounds\\ohm.mp3"));
-        main.IntroSound->Play();
-
         splash->Show(false);
 
         auto *login = new frmLogin;
         login->setDeleteOnUnload(true);
         login->Load();
+        // The splash paints as soon as the window system has put it up, which
+        // it may have done while the login was made.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Building the main window takes longer than showing the splash and
+        // the login: it is done once they are on the screen, and before the
+        // login can be answered. A failure there ends the login and the start-up.
+        std::exception_ptr failure;
+        shell::AfterFirstPaint mainWindowLoaded(*login, [&failure, login] {
+            try {
+                loadMainWindow();
+            } catch (...) {
+                failure = std::current_exception();
+                login->Hide();
+            }
+        });
         login->Show(true);
+        mainWindowLoaded.runNow();
+        if (failure)
+            std::rethrow_exception(failure);
+
+        frmMain &main = mainWindow();
         if (!login->LoginSucceeded) {
             login->Unload();
             splash->Unload();

@@ -2,10 +2,8 @@
 
 #include "platform/core/Paths.h"
 #include "platform/forms/CenterForm.h"
-#include "platform/forms/Forms.h"
 #include "platform/forms/Screen.h"
 #include "resources/Icons.h"
-#include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
 #include "shell/startup/SplashPicture.h"
 
@@ -21,18 +19,6 @@ constexpr int LargestKnownScreen = 5;
 constexpr int OtherScreenHeight = 9960;
 constexpr int OtherScreenWidth = 7800;
 
-// Loads the main window, hidden. Nobody holds it: it lives until the program
-// ends, and one that is loaded already is left as it is.
-void loadMainWindow()
-{
-    auto *mainWindow = forms::Forms::find<frmMain>(QStringLiteral("frmMain"));
-    if (mainWindow == nullptr) {
-        mainWindow = new frmMain;
-        mainWindow->setDeleteOnUnload(true);
-    }
-    mainWindow->Load();
-}
-
 int roundedTwips(float twips)
 {
     return int(std::lround(twips));
@@ -42,7 +28,6 @@ int roundedTwips(float twips)
 
 frmSplash::frmSplash(QWidget *parent)
     : Form(QStringLiteral("frmSplash"), parent)
-    , LoadMainWindow(&loadMainWindow)
     , imgSplash(new Image(this))
 {
     setWindowIcon(resources::applicationIcon());
@@ -67,8 +52,6 @@ void frmSplash::Form_Load()
     SizeSplashToScreen();
     forms::CenterForm(*this);
     imgSplash->setPixmap(splashPicture(imgSplash->size()));
-    if (LoadMainWindow)
-        LoadMainWindow();
 }
 
 QSize frmSplash::splashSizeFor(int screenCode, int screenWidth, int screenHeight)

@@ -6,11 +6,9 @@
 #include <QLabel>
 #include <QSize>
 
-#include <functional>
-
 // The picture that stands on screen while the program starts and the login
-// dialog is open. Loading it sizes and centres it and loads the main window,
-// so that the main window is ready before anything shows.
+// dialog is open. Loading it sizes and centres it; the main window is built
+// behind it and the login (modMain::Main).
 class frmSplash final : public forms::Form
 {
     Q_OBJECT
@@ -21,10 +19,6 @@ public:
 
     explicit frmSplash(QWidget *parent = nullptr);
     ~frmSplash() override;
-
-    // Loads the main window (without showing it). Set before Load() to put
-    // something else in its place.
-    std::function<void()> LoadMainWindow;
 
     Image *imgSplash;
 

@@ -31,6 +31,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -56,6 +57,41 @@ frmNewUser *createMeera(QWidget *modal)
     }
     return create;
 }
+
+// Notes the windows in the order of their first paints, and whether the main
+// window had been built by each; runs an action as the login shows, before
+// it has painted.
+class FirstPaints final : public QObject
+{
+public:
+    explicit FirstPaints(std::function<void(frmLogin &)> onLoginShown = {})
+        : m_onLoginShown(std::move(onLoginShown))
+    {
+        qApp->installEventFilter(this);
+    }
+
+    QStringList windows;
+    QList<bool> mainWindowBuilt;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget == nullptr || !widget->isWindow())
+            return false;
+        if (event->type() == QEvent::Paint && !windows.contains(widget->objectName())) {
+            windows << widget->objectName();
+            mainWindowBuilt << (mainWindow() != nullptr);
+        } else if (event->type() == QEvent::Show && m_onLoginShown) {
+            if (auto *login = qobject_cast<frmLogin *>(widget))
+                std::exchange(m_onLoginShown, {})(*login);
+        }
+        return false;
+    }
+
+private:
+    std::function<void(frmLogin &)> m_onLoginShown;
+};
 
 // The start-up with a program folder of its own: a users database without
 // users, the start-up sound, and sounds that end when the test says.
@@ -159,6 +195,82 @@ TEST_F(StartUp, ANewLearnerLogsInAndTheInformationScreenShows)
     EXPECT_TRUE(intro->isPlaying());
 }
 
+void addAsha(const TempProgramFolder &folder)
+{
+    modMain::gDbPath = folder.usersDatabase();
+    modMain::OpenUserDatabase();
+    ASSERT_EQ(modMain::AddUser(QStringLiteral("Asha"), QStringLiteral("pw")), -1);
+    modMain::resetForTests();
+}
+
+// The learner sees the splash, then the login, as soon as they can be
+// drawn; the main window is built behind them, and its start-up sound
+// started, before the login is answered.
+TEST_F(StartUp, TheSplashAndTheLoginPaintBeforeTheMainWindowIsBuilt)
+{
+    MessageBoxScript noBoxes;
+    addAsha(folder);
+    FirstPaints paints;
+    bool builtBeforeAnswer = false;
+    bool introPlayingAtAnswer = false;
+    WhenModal login([&](QWidget *modal) {
+        auto *dialog = qobject_cast<frmLogin *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        // Nothing here hurries the build: no key is pressed until it is done.
+        QTRY_VERIFY_WITH_TIMEOUT(paints.windows.contains(QStringLiteral("frmLogin")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(mainWindow() != nullptr, 5000);
+        builtBeforeAnswer = mainWindow() != nullptr && mainWindow()->isLoaded();
+        introPlayingAtAnswer =
+            builtBeforeAnswer && FakeSoundBackend::of(*mainWindow()->IntroSound)->isPlaying();
+        QTest::keyClicks(dialog->txtUserName, QStringLiteral("Asha"));
+        QTest::keyClicks(dialog->txtPassword, QStringLiteral("pw"));
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+    });
+    modMain::Main();
+
+    ASSERT_TRUE(login.done());
+    ASSERT_GE(paints.windows.size(), 2);
+    EXPECT_EQ(paints.windows.mid(0, 2),
+              QStringList({QStringLiteral("frmSplash"), QStringLiteral("frmLogin")}));
+    EXPECT_EQ(paints.mainWindowBuilt.mid(0, 2), QList<bool>({false, false}));
+    EXPECT_TRUE(builtBeforeAnswer);
+    EXPECT_TRUE(introPlayingAtAnswer);
+    ASSERT_NE(mainWindow(), nullptr);
+    EXPECT_TRUE(mainWindow()->isVisible());
+}
+
+// A learner quicker than the screen: keys that reach the login before it
+// has painted wait until the main window is loaded.
+TEST_F(StartUp, KeysBeforeTheLoginsFirstPaintWaitForTheMainWindow)
+{
+    MessageBoxScript noBoxes;
+    addAsha(folder);
+    bool loginPaintedBeforeKeys = true;
+    bool mainLoadedAtFirstKey = false;
+    FirstPaints paints([&](frmLogin &login) {
+        loginPaintedBeforeKeys = paints.windows.contains(QStringLiteral("frmLogin"));
+        QObject::connect(login.txtUserName, &QLineEdit::textChanged, &login, [&] {
+            if (!mainLoadedAtFirstKey)
+                mainLoadedAtFirstKey = mainWindow() != nullptr && mainWindow()->isLoaded();
+        });
+        QTest::keyClicks(login.txtUserName, QStringLiteral("Asha"));
+    });
+    WhenModal login([](QWidget *modal) {
+        auto *dialog = qobject_cast<frmLogin *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClicks(dialog->txtPassword, QStringLiteral("pw"));
+        QTest::keyClick(dialog->txtPassword, Qt::Key_Return);
+    });
+    modMain::Main();
+
+    ASSERT_TRUE(login.done());
+    EXPECT_FALSE(loginPaintedBeforeKeys);
+    EXPECT_TRUE(mainLoadedAtFirstKey);
+    EXPECT_EQ(modMain::gUserName, QStringLiteral("Asha"));
+    ASSERT_NE(mainWindow(), nullptr);
+    EXPECT_TRUE(mainWindow()->isVisible());
+}
+
 TEST_F(StartUp, TheNameIsTakenAsTypedWithoutTrimming)
 {
     MessageBoxScript noBoxes;
@@ -210,10 +322,7 @@ TEST_F(StartUp, OnAn800x600ScreenTheMainWindowComesUpCompact)
 {
     screen.setSize(800, 600);
     MessageBoxScript noBoxes;
-    modMain::gDbPath = folder.usersDatabase();
-    modMain::OpenUserDatabase();
-    ASSERT_EQ(modMain::AddUser(QStringLiteral("Asha"), QStringLiteral("pw")), -1);
-    modMain::resetForTests();
+    addAsha(folder);
 
     WhenModal login([](QWidget *modal) {
         auto *dialog = qobject_cast<frmLogin *>(modal);

@@ -19,24 +19,6 @@ namespace {
 
 using platform::toPixels;
 
-struct Loaded
-{
-    QSize windowPixels; // the window's size when the main window loaded
-    bool visible = true;
-    int count = 0;
-};
-
-// Loads the splash with a stand-in for the main window.
-void load(frmSplash &splash, Loaded &mainWindow)
-{
-    splash.LoadMainWindow = [&splash, &mainWindow] {
-        ++mainWindow.count;
-        mainWindow.windowPixels = splash.frameGeometry().size();
-        mainWindow.visible = splash.isVisible();
-    };
-    splash.Load();
-}
-
 TEST(SplashSize, KnownScreensGive85PercentOfTheHeightAndHalfTheWidth)
 {
     // (width, height) in twips for screens of the codes 0 to 5.
@@ -64,27 +46,20 @@ TEST_F(Splash, OnA1024By768ScreenItIsSizedCentredAndFilledByItsPicture)
 {
     ScreenSizeDouble screen(1024, 768);
     frmSplash splash;
-    Loaded mainWindow;
-    load(splash, mainWindow);
+    splash.Load();
 
     const QSize outer(toPixels(7680), toPixels(9792)); // 512 x 653
     EXPECT_EQ(splash.frameGeometry().size(), outer);
     EXPECT_EQ(splash.imgSplash->geometry(), QRect(QPoint(0, 0), outer));
     EXPECT_EQ(splash.pos(), QPoint((1024 - 512) / 2, qRound((768 - 653) / 2.0)));
     EXPECT_FALSE(splash.isVisible());
-
-    // The main window loads last, once the splash has its size, and nothing shows yet.
-    EXPECT_EQ(mainWindow.count, 1);
-    EXPECT_EQ(mainWindow.windowPixels, outer);
-    EXPECT_FALSE(mainWindow.visible);
 }
 
 TEST_F(Splash, OnAnUnlistedScreenItTakesTheFixedSize)
 {
     ScreenSizeDouble screen(1366, 768);
     frmSplash splash;
-    Loaded mainWindow;
-    load(splash, mainWindow);
+    splash.Load();
     EXPECT_EQ(splash.Height(), 9960);
     EXPECT_EQ(splash.Width(), 7800);
     EXPECT_EQ(splash.imgSplash->Height(), 9960);
@@ -92,25 +67,19 @@ TEST_F(Splash, OnAnUnlistedScreenItTakesTheFixedSize)
     EXPECT_EQ(splash.pos(), QPoint((1366 - 520) / 2, (768 - 664) / 2));
 }
 
-TEST_F(Splash, LoadsTheRealMainWindowWithoutShowingIt)
+// The main window is built by the start-up once the login is on the screen,
+// not while the splash is made ready.
+TEST_F(Splash, LoadingItBuildsNoMainWindow)
 {
     const auto sounds = FakeSoundBackend::install();
     modMain::resetForTests();
     ScreenSizeDouble screen(1024, 768);
     frmSplash splash;
     splash.Load();
-    std::unique_ptr<frmMain> mainWindow(
-        forms::Forms::find<frmMain>(QStringLiteral("frmMain"))); // the program never frees it
-    ASSERT_NE(mainWindow, nullptr);
-    EXPECT_TRUE(mainWindow->isLoaded());
-    EXPECT_FALSE(mainWindow->isVisible());
-    EXPECT_FALSE(mainWindow->txtInformation == nullptr);
-
-    // Loading another splash finds the main window loaded and leaves it.
-    frmSplash again;
-    again.Load();
-    EXPECT_EQ(forms::Forms::find<frmMain>(QStringLiteral("frmMain")), mainWindow.get());
-    EXPECT_EQ(forms::Forms::loaded().count(mainWindow.get()), 1);
+    std::unique_ptr<frmMain> mainWindow(forms::Forms::find<frmMain>(QStringLiteral("frmMain")));
+    EXPECT_EQ(mainWindow, nullptr);
+    EXPECT_TRUE(splash.isLoaded());
+    EXPECT_FALSE(splash.isVisible());
     modMain::resetForTests();
 }
 
@@ -133,8 +102,7 @@ TEST_F(Splash, WithoutAPictureFileItDrawsOneForItsSize)
 {
     ScreenSizeDouble screen(1024, 768);
     frmSplash splash;
-    Loaded mainWindow;
-    load(splash, mainWindow);
+    splash.Load();
     const QImage picture = splash.imgSplash->pixmap().toImage();
     ASSERT_EQ(picture.size(), splash.imgSplash->size());
     // Deep red at the edge, and the title drawn in a lighter colour in the middle band.
@@ -157,8 +125,7 @@ TEST_F(Splash, APictureInTheProgramFolderIsShownStretched)
 
     ScreenSizeDouble screen(800, 600);
     frmSplash splash;
-    Loaded mainWindow;
-    load(splash, mainWindow);
+    splash.Load();
     const QImage shown = splash.imgSplash->pixmap().toImage();
     EXPECT_EQ(shown.size(), QSize(20, 30));
     EXPECT_EQ(shown.pixelColor(10, 10), QColor(0, 200, 0));
@@ -171,8 +138,7 @@ TEST_F(Splash, AFileThatIsNoPictureFallsBackToTheDrawnOne)
 {
     folder.addFile(QStringLiteral("pictures/splash.png"), QByteArray("not a picture"));
     frmSplash splash;
-    Loaded mainWindow;
-    load(splash, mainWindow);
+    splash.Load();
     EXPECT_EQ(splash.imgSplash->pixmap().size(), splash.imgSplash->size());
 }
 

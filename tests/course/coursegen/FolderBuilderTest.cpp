@@ -100,11 +100,14 @@ class FolderBuilderTest : public ::testing::Test
 protected:
     BuildSummary build(const CoursePlan &plan)
     {
-        FolderBuilder builder(dir.path(), recorder.maker());
+        FolderBuilder builder(dir.path(), manifest(), recorder.maker());
         return builder.build(plan);
     }
 
+    QString manifest() const { return bookkeeping.filePath(QStringLiteral("folder.manifest")); }
+
     QTemporaryDir dir;
+    QTemporaryDir bookkeeping;
     RecordingMaker recorder;
 };
 
@@ -133,6 +136,25 @@ TEST_F(FolderBuilderTest, FirstRunMakesEverythingSecondRunNothing)
         << second.line().toStdString();
 }
 
+// The folder holds what the program reads; the record of the build lies
+// where the builder is told. One that an earlier version left in the folder
+// is taken over and leaves it.
+TEST_F(FolderBuilderTest, TheManifestLiesOutsideTheFolder)
+{
+    const CoursePlan plan = smallPlan();
+    const QString inFolder = dir.filePath(QStringLiteral(".coursegen-manifest"));
+    ASSERT_TRUE(FolderBuilder(dir.path(), inFolder, recorder.maker()).build(plan).ok());
+    ASSERT_TRUE(QFileInfo::exists(inFolder));
+
+    const BuildSummary summary = build(plan);
+    ASSERT_TRUE(summary.ok());
+    EXPECT_EQ(summary.made, 0);
+    EXPECT_EQ(recorder.calls, 3);
+    EXPECT_FALSE(QFileInfo::exists(inFolder));
+    EXPECT_TRUE(QFileInfo::exists(manifest()));
+    EXPECT_EQ(build(plan).made, 0);
+}
+
 TEST_F(FolderBuilderTest, OnlyChangedOrMissingOutputsAreMadeAgain)
 {
     CoursePlan plan = smallPlan();
@@ -154,7 +176,7 @@ TEST_F(FolderBuilderTest, NewSoundLibraryRemakesTheRecordingsOnly)
 {
     const CoursePlan plan = smallPlan();
     const auto buildWith = [&](const QByteArray &sounds) {
-        FolderBuilder builder(dir.path(), recorder.maker());
+        FolderBuilder builder(dir.path(), manifest(), recorder.maker());
         builder.setGeneratorFingerprint(coursegen::MediaFamily::Sounds, sounds);
         builder.setGeneratorFingerprint(coursegen::MediaFamily::Pictures, "p1");
         return builder.build(plan);
@@ -309,7 +331,7 @@ TEST_F(FolderBuilderTest, MediaAreMadeOnSeveralThreads)
     for (int i = 0; i < 64; ++i)
         plan.media.append(
             {MediaKind::Speech, QStringLiteral("\\s\\%1.mp3").arg(i), QString::number(i)});
-    FolderBuilder builder(dir.path(), [this](const MediaJob &job, const QString &path) {
+    FolderBuilder builder(dir.path(), manifest(), [this](const MediaJob &job, const QString &path) {
         QThread::msleep(5);
         recorder.maker()(job, path);
     });
@@ -324,7 +346,10 @@ TEST_F(FolderBuilderTest, SameContentGivesByteIdenticalLevelDatabases)
     QTemporaryDir other;
     const CoursePlan plan = smallPlan();
     ASSERT_TRUE(build(plan).ok());
-    ASSERT_TRUE(FolderBuilder(other.path(), recorder.maker()).build(plan).ok());
+    ASSERT_TRUE(FolderBuilder(other.path(), bookkeeping.filePath(QStringLiteral("other.manifest")),
+                              recorder.maker())
+                    .build(plan)
+                    .ok());
     for (const char *level : {"\\levels\\level1.kdt", "\\levels\\level2.kdt"}) {
         QFile a(file(dir, level));
         QFile b(file(other, level));
