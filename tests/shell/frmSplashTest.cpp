@@ -151,8 +151,7 @@ TEST_F(Splash, TheCoursesPictureHasTheShapeItIsShownAt)
         SCOPED_TRACE(screenSize.width());
         ScreenSizeDouble screen(screenSize.width(), screenSize.height());
         frmSplash splash;
-        Loaded mainWindow;
-        load(splash, mainWindow);
+        splash.Load();
         const QSizeF drawn = splash.imgSplash->pixmap().size();
         const QSizeF shown = splash.imgSplash->size();
         ASSERT_FALSE(drawn.isEmpty());
