@@ -45,7 +45,9 @@ void makeCourseMedium(const MediaJob &job, const QString &file)
         sounds::writeMp3(sounds::speakHeld(job.text, job.number / 1000.0), file);
         return;
     case MediaKind::SyllableSpeech:
-        sounds::writeMp3(sounds::speak(job.text), file, SyllableKbitPerSecond);
+        sounds::writeMp3(job.number > 0 ? sounds::speakHeld(job.text, job.number / 1000.0)
+                                        : sounds::speak(job.text),
+                         file, SyllableKbitPerSecond);
         return;
     case MediaKind::Chant:
         sounds::writeMp3(sounds::chant(job.number / 1000.0), file);

@@ -2,6 +2,7 @@
 
 #include "course/coursegen/CourseTables.h"
 #include "course/coursegen/ExamplePlacement.h"
+#include "course/coursegen/HeldVoice.h"
 #include "course/coursegen/LevelForms.h"
 #include "course/coursegen/NumberRange.h"
 #include "exercises/letters/order/Congratulations.h"
@@ -36,10 +37,6 @@ constexpr QSize KeyPictureSize{50, 58};
 constexpr int TracingVariants = 6;
 constexpr int ChantMilliseconds = 6000;
 constexpr int ApplauseMilliseconds = 3000;
-// A letter's name (or a digit's) is held this long at least, so that a child
-// hears it out; the test asks for half a second of voice, the rest is room
-// for the encoder's rounding.
-constexpr int LetterVoiceMilliseconds = 650;
 
 QString itemFolder(ItemTable table)
 {
@@ -89,7 +86,8 @@ void addItemMedia(QList<MediaJob> &media, const CourseItem &item, const QStringL
     media.append({MediaKind::LetterPicture, paths.picture, item.text, 0, LetterPictureSize, kin});
     media.append(
         {MediaKind::StrokeAnimation, paths.stroke, item.text, 0, StrokeSize, kin, item.strokes});
-    media.append({MediaKind::LetterSpeech, paths.sound, item.say, LetterVoiceMilliseconds});
+    media.append(
+        {MediaKind::LetterSpeech, paths.sound, item.say, heldVoiceMilliseconds(item.text)});
     for (int e = 0; e < 2; ++e) {
         const Example &example = item.examples.at(e);
         media.append({MediaKind::ExampleAnimation, paths.exampleAnimation[e], example.emoji,
@@ -153,20 +151,27 @@ void addFixedMedia(QList<MediaJob> &media)
 
 // Every recording the chart can ask for. The sign recordings speak the vowel
 // each sign stands for, in the chart's order, which is the vowel table's.
+// A click names the consonant and the sign alone before the syllable: those
+// names are held as the lessons' are; the syllables, which a row plays one
+// after another, are not.
 void addSyllableMedia(QList<MediaJob> &media, const CourseTables &tables)
 {
     namespace syl = text::syllables;
     // "plus"
     media.append({MediaKind::SyllableSpeech, syl::plusSound(), QStringLiteral("વત્તા")});
     const QList<CourseItem> &vowels = tables.items(ItemTable::Vowels);
-    for (int sign = 0; sign < syl::SignCount; ++sign)
-        media.append({MediaKind::SyllableSpeech, syl::signSound(sign), vowels.at(sign).say});
+    for (int sign = 0; sign < syl::SignCount; ++sign) {
+        const CourseItem &vowel = vowels.at(sign);
+        media.append({MediaKind::SyllableSpeech, syl::signSound(sign), vowel.say,
+                      heldVoiceMilliseconds(vowel.text)});
+    }
     for (int consonant = 0; consonant < syl::ConsonantCount; ++consonant) {
         const QString key = text::consonantKeyAt(consonant);
         // The click recording of sign 0 is the consonant alone.
         for (int sign = 0; sign < syl::SignCount; ++sign) {
             const QString spoken = text::toUnicode(syl::syllableKey(key, sign));
-            media.append({MediaKind::SyllableSpeech, syl::syllableSound(sign, consonant), spoken});
+            media.append({MediaKind::SyllableSpeech, syl::syllableSound(sign, consonant), spoken,
+                          sign == 0 ? heldVoiceMilliseconds(spoken) : 0});
             media.append({MediaKind::SyllableSpeech, syl::playAllSound(sign, consonant), spoken});
         }
     }
@@ -242,11 +247,9 @@ void addNumberMedia(QList<MediaJob> &media, const CourseTables &tables)
             {MediaKind::DigitPicture, digitPicture(digit), numeralOf(digit), 0, KeyPictureSize});
     // The digits 0 to 9 are also the keypad's keys: held like a letter's name.
     for (const CourseNumber &number : tables.numbers) {
-        if (number.value <= 9)
-            media.append({MediaKind::LetterSpeech, numberSound(number.value), number.say,
-                          LetterVoiceMilliseconds});
-        else
-            media.append({MediaKind::Speech, numberSound(number.value), number.say});
+        const int voice =
+            number.value <= 9 ? heldVoiceMilliseconds(number.numeral) : NumberVoiceMilliseconds;
+        media.append({MediaKind::LetterSpeech, numberSound(number.value), number.say, voice});
     }
 }
 

@@ -21,7 +21,8 @@ enum class MediaKind
     WordStrip,        // text = word, size
     Speech,           // text = what the voice reads
     LetterSpeech,     // text = what the voice reads, number = milliseconds of voice at least
-    SyllableSpeech,   // text = what the voice reads; a lower bit rate
+    SyllableSpeech,   // text = what the voice reads, number = milliseconds of voice at least
+                      // (0: as spoken); a lower bit rate
     Chant,            // number = milliseconds
     Applause,         // number = milliseconds
     Logo,

@@ -380,6 +380,104 @@ TEST_F(ContractTest, EveryLetterRecordingHasHalfASecondOfVoice)
     }
 }
 
+// The short vowels ઇ and ઉ are told from the long ઈ and ઊ by their length:
+// held, the short one stays about 0.6 of the long one. Pairs of recordings
+// (short, long) with their names for the failure message.
+void expectShortAndLongVowelsApart(const QList<std::pair<QString, QString>> &pairs)
+{
+    QStringList files;
+    for (const auto &[shortVowel, longVowel] : pairs)
+        files << shortVowel << longVowel;
+    const QHash<QString, double> voice = decodedVoiceSeconds(files);
+    for (const auto &[shortVowel, longVowel] : pairs) {
+        const double shortSeconds = voice.value(shortVowel, -1);
+        const double longSeconds = voice.value(longVowel, -1);
+        SCOPED_TRACE(shortVowel.toStdString() + " and " + longVowel.toStdString());
+        EXPECT_GE(shortSeconds, 0.5);
+        EXPECT_GE(longSeconds, 0.5);
+        EXPECT_LT(longSeconds, 1.5);
+        EXPECT_GE(shortSeconds / longSeconds, 0.5);
+        EXPECT_LE(shortSeconds / longSeconds, 0.7);
+    }
+}
+
+TEST_F(ContractTest, ShortVowelsAreHeldShorterThanLongOnes)
+{
+    // The lessons of the vowels and of their signs, which name them alike.
+    QList<std::pair<QString, QString>> pairs;
+    for (int level = 1; level <= 25; ++level) {
+        db::Connection connection;
+        connection.Open(connectionString(levelPath(level)));
+        db::Recordset letters;
+        letters.Open(QStringLiteral("select * from Letters Order by ID"), connection);
+        QHash<QString, QString> soundOfName;
+        forEachRow(letters, [&] {
+            soundOfName.insert(letters.Field(QStringLiteral("LetterPronounciation")).toString(),
+                               letters.Field(QStringLiteral("LetterSound")).toString());
+        });
+        for (const auto &[shortName, longName] :
+             {std::pair{QStringLiteral("I"), QStringLiteral("EE")},
+              std::pair{QStringLiteral("U"), QStringLiteral("OO")}}) {
+            if (soundOfName.contains(shortName) && soundOfName.contains(longName))
+                pairs.append({platform::ProgramPath(soundOfName.value(shortName)),
+                              platform::ProgramPath(soundOfName.value(longName))});
+        }
+    }
+    EXPECT_EQ(pairs.size(), 4);
+    // The chart's names of the signs.
+    namespace syl = text::syllables;
+    const auto signNamed = [](const QString &key) {
+        for (int sign = 0; sign < syl::SignCount; ++sign) {
+            if (syl::signKey(sign) == key)
+                return platform::ProgramPath(syl::signSound(sign));
+        }
+        ADD_FAILURE() << "no sign " << key.toStdString();
+        return QString();
+    };
+    pairs.append({signNamed(QStringLiteral("i")), signNamed(QStringLiteral("I"))});
+    pairs.append({signNamed(QStringLiteral("u")), signNamed(QStringLiteral("U"))});
+    expectShortAndLongVowelsApart(pairs);
+}
+
+// The chart's names of the signs and of the consonants alone are held as the
+// lessons' names are.
+TEST_F(ContractTest, SyllableChartNamesAreHeldAsTheLessonsAre)
+{
+    namespace syl = text::syllables;
+    QStringList files;
+    for (int sign = 0; sign < syl::SignCount; ++sign)
+        files << platform::ProgramPath(syl::signSound(sign));
+    for (int consonant = 0; consonant < syl::ConsonantCount; ++consonant)
+        files << platform::ProgramPath(syl::consonantSound(consonant));
+    const QHash<QString, double> voice = decodedVoiceSeconds(files);
+    for (const QString &file : files) {
+        EXPECT_GE(voice.value(file, -1), 0.5) << file.toStdString();
+        EXPECT_LT(voice.value(file, -1), 1.5) << file.toStdString();
+    }
+}
+
+// Every number the numbers levels speak, as its digit keys are.
+TEST_F(ContractTest, EveryNumberIsHeldAsTheDigitKeysAre)
+{
+    db::Connection connection;
+    connection.Open(connectionString(levelPath(20)));
+    db::Recordset words;
+    words.Open(QStringLiteral("select WordSoundFile from Words"), connection);
+    QSet<QString> sounds;
+    forEachRow(words,
+               [&] { sounds.insert(words.Field(QStringLiteral("WordSoundFile")).toString()); });
+    db::Recordset keys;
+    keys.Open(QStringLiteral("select LetterSound from KeyboardCharSet"), connection);
+    forEachRow(keys, [&] { sounds.insert(keys.Field(QStringLiteral("LetterSound")).toString()); });
+    EXPECT_EQ(sounds.size(), 101);
+    QStringList files;
+    for (const QString &path : sounds)
+        files << platform::ProgramPath(path);
+    const QHash<QString, double> voice = decodedVoiceSeconds(files);
+    for (const QString &file : files)
+        EXPECT_GE(voice.value(file, -1), 0.5) << file.toStdString();
+}
+
 // Level 13's chart reads its last consonant from the Configuration row and may
 // ask for any recording of the consonants up to it.
 TEST_F(ContractTest, SyllableChartHasItsConfigurationAndEveryRecording)

@@ -280,10 +280,10 @@ TEST(PlanTest, NumbersLevelsKeyRecordingsByPlaceAndDigitsByTheNumber)
     const coursegen::LevelContent &first = plan().levels.at(14);
     ASSERT_EQ(first.keys.size(), 10);
     EXPECT_EQ(spoken(first.keys.at(0).sound), s(tables().numbers.at(0).say));
-    // The keys are held like a letter's name; the numbers of a level are not.
+    // The keys are held like a letter's name, and so is a number of one syllable.
     for (const coursegen::KeyRow &key : first.keys)
         EXPECT_EQ(media.value(key.sound).kind, MediaKind::LetterSpeech) << s(key.sound);
-    EXPECT_EQ(media.value(numberSoundOf(10)).kind, MediaKind::Speech);
+    EXPECT_EQ(media.value(numberSoundOf(10)).kind, MediaKind::LetterSpeech);
     EXPECT_EQ(media.value(first.keys.at(5).picture).kind, MediaKind::DigitPicture);
 
     const coursegen::LevelContent &forties = plan().levels.at(16);
