@@ -130,7 +130,36 @@ CourseItem itemOf(const TableShape &shape, const TsvFile &file, const TsvRow &ro
     return item;
 }
 
-QList<CourseItem> loadItems(const QString &folder, const TableShape &shape)
+// The word each picture of the letters' lessons already stands for, and where.
+struct PictureOwner
+{
+    QString word;
+    QString place; // file:line
+};
+using PictureOwners = QHash<QString, PictureOwner>;
+
+// A child shown one picture for two words cannot tell which is meant.
+void claimPictures(const CourseItem &item, const TsvFile &file, const TsvRow &row,
+                   PictureOwners &owners)
+{
+    for (const Example &example : item.examples) {
+        // With or without the emoji presentation selector, the font draws one picture.
+        QString picture = example.emoji;
+        picture.remove(QChar(0xFE0F));
+        const auto owner = owners.constFind(picture);
+        if (owner != owners.cend()) {
+            throw TableError(file.name(), row.line,
+                             QStringLiteral("the picture %1 of %2 is already that of %3 (%4)")
+                                 .arg(example.emoji, example.word, owner->word, owner->place));
+        }
+        owners.insert(picture,
+                      {example.word, QStringLiteral("%1:%2").arg(file.name()).arg(row.line)});
+    }
+}
+
+// `pictures`, when given, gathers the examples' pictures and refuses one met before.
+QList<CourseItem> loadItems(const QString &folder, const TableShape &shape,
+                            PictureOwners *pictures = nullptr)
 {
     const TsvFile file = TsvFile::read(
         QDir(folder).filePath(tableName(shape.table) + QStringLiteral(".tsv")), shape.columns);
@@ -146,6 +175,8 @@ QList<CourseItem> loadItems(const QString &folder, const TableShape &shape)
         }
         keyLines.insert(key, row.line);
         items.append(itemOf(shape, file, row, int(items.size()) + 1));
+        if (pictures)
+            claimPictures(items.last(), file, row, *pictures);
     }
     if (items.size() != shape.rows) {
         throw TableError(
@@ -302,9 +333,11 @@ void loadStrokes(const QString &folder, CourseTables &tables)
 CourseTables CourseTables::load(const QString &folder)
 {
     CourseTables tables;
-    tables.consonants = loadItems(folder, shapes().at(0));
-    tables.vowels = loadItems(folder, shapes().at(1));
-    tables.vowelSigns = loadItems(folder, shapes().at(2));
+    // The numerals count things the letters' words show, so they keep their own pictures.
+    PictureOwners letterPictures;
+    tables.consonants = loadItems(folder, shapes().at(0), &letterPictures);
+    tables.vowels = loadItems(folder, shapes().at(1), &letterPictures);
+    tables.vowelSigns = loadItems(folder, shapes().at(2), &letterPictures);
     tables.numerals = loadItems(folder, shapes().at(3));
     loadStrokes(folder, tables);
     tables.levels = loadLevels(folder, tables);

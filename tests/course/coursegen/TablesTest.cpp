@@ -126,6 +126,40 @@ TEST_F(TablesTest, WordIdsRunOneToSixtyAndNoWordComesTwice)
         << s(loadError());
 }
 
+// A picture stands for one word of the letters' lessons: a child shown the
+// same elephant for two words cannot tell which is meant. The numerals count
+// things those words already show, so they may repeat a picture.
+TEST_F(TablesTest, NoTwoWordsOfTheLettersShareOnePicture)
+{
+    ASSERT_EQ(s(loadError()), "");
+    const int dog = lineOf(QStringLiteral("consonants.tsv"), QStringLiteral("k\t"));
+    int line = replaceLine(
+        QStringLiteral("consonants.tsv"), QStringLiteral("K\t"),
+        QStringLiteral(
+            "K\tખ\tKHA\tખ\tખુરશી\t-\t🐕\tખિસકોલી\t-\t🐿️"));
+    EXPECT_EQ(s(loadError()), s(QStringLiteral("consonants.tsv:%1: the picture 🐕 of ખુરશી is "
+                                               "already that of કૂતરો (consonants.tsv:%2)")
+                                    .arg(line)
+                                    .arg(dog)));
+
+    // Across the files, and with or without the emoji presentation selector,
+    // which draws the same picture.
+    restoreConsonants();
+    const int squirrel = lineOf(QStringLiteral("consonants.tsv"), QStringLiteral("K\t"));
+    line =
+        replaceLine(QStringLiteral("vowel_signs.tsv"), QStringLiteral("A\t"),
+                    QStringLiteral("A\tા\t◌ા\tAA\tઆ\tચા\t-\t🐿\tકાન\t-\t👂"));
+    EXPECT_EQ(s(loadError()), s(QStringLiteral("vowel_signs.tsv:%1: the picture 🐿 of ચા is "
+                                               "already that of ખિસકોલી (consonants.tsv:%2)")
+                                    .arg(line)
+                                    .arg(squirrel)));
+
+    restoreFile(QStringLiteral("vowel_signs.tsv"));
+    replaceLine(QStringLiteral("numerals.tsv"), QStringLiteral("૧\t"),
+                QStringLiteral("૧\t1\tEK\tએક\tએક કૂતરો\t-\t🐕\tએક ફુગ્ગો\t-\t🎈"));
+    EXPECT_EQ(s(loadError()), "");
+}
+
 // Every number the course speaks, from the keypad's zero to 100, in order and
 // written as it is shown; no two alike to the ear.
 TEST_F(TablesTest, NumbersRunZeroToAHundredEachWrittenAsItIsAndSpokenOnce)
