@@ -243,6 +243,34 @@ TEST(StrokeWriting, ThePenWritesTheWholeLetterBeforeItHolds)
         << "first seen in the last frame: " << unwritten.join(", ").toStdString();
 }
 
+// A stem is written from its top down, not pushed up from where a curve meets it.
+TEST(StrokeWriting, StemsAreWrittenTopDown)
+{
+    QTemporaryDir dir;
+    const QStringList consonants = tableTexts("consonants.tsv", "letter");
+    for (const QString text : {"ચ", "પ", "ય"}) {
+        const QString gif = dir.filePath("s.gif"), png = dir.filePath("s.png");
+        pictures::writeStrokeAnimation(text, gif, StrokeSize, consonants);
+        pictures::writeLetterPicture(text, png, StrokeSize, consonants);
+        const QRect box = Mask{QImage(png).convertToFormat(QImage::Format_RGB32)}.bounds();
+        const auto frames = probe::frames(gif);
+        qreal rise = 0, longest = 0;
+        std::optional<QPointF> was;
+        for (std::size_t f = 0; f + 1 < frames.size(); ++f) {
+            const auto tip = centreOf(frames[f], PenTip, 40);
+            ASSERT_TRUE(tip) << text.toStdString();
+            const bool onStem = tip->x() > box.left() + box.width() * 0.7;
+            // A long move between two frames is the pen lifted to a new stroke.
+            const bool drawn = was && QLineF(*was, *tip).length() < 12;
+            rise = drawn && onStem && tip->y() < was->y() ? rise + was->y() - tip->y() : 0;
+            longest = std::max(longest, rise);
+            was = tip;
+        }
+        EXPECT_LT(longest, box.height() / 5.0)
+            << text.toStdString() << ": the pen climbs the stem by " << longest;
+    }
+}
+
 // A wide letter is not drawn smaller than its neighbours: the part it shares with them
 // stands as tall.
 TEST(StrokeWriting, LettersOfOneKindShareOneGlyphSize)
