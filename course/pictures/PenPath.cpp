@@ -185,6 +185,21 @@ private:
         return best;
     }
 
+    // Whether an unwritten line rises from `node` to a free end: the top of a stem.
+    bool stemAbove(int node) const
+    {
+        for (size_t i = 0; i < m_skeleton.edges.size(); ++i) {
+            const Skeleton::Edge &e = m_skeleton.edges[i];
+            if (m_used[i] || (e.from != node && e.to != node) || e.from == e.to)
+                continue;
+            const int other = e.from == node ? e.to : e.from;
+            const QPolygonF line = e.from == node ? e.points : reversed(e.points);
+            if (unusedDegree(other) == 1 && heading(line, e.length).y() < -0.8)
+                return true;
+        }
+        return false;
+    }
+
     QPolygonF strokeFrom(int node)
     {
         QPolygonF stroke;
@@ -211,8 +226,9 @@ private:
                     bestScore = score;
                 }
             }
-            // A turn back on itself is a new stroke, not part of this one.
-            if (best < 0 || (!first && bestScore < -0.5))
+            // A turn back on itself is a new stroke, not part of this one; so is a turn
+            // at the foot of a stem still to write, which is written from its top down.
+            if (best < 0 || (!first && (bestScore < -0.5 || (bestScore < 0.7 && stemAbove(node)))))
                 break;
             m_used[size_t(best)] = true;
             const Skeleton::Edge &e = m_skeleton.edges[size_t(best)];
@@ -309,26 +325,6 @@ bool PenPath::validStarts(const QString &starts)
 QPointF PenPath::start() const
 {
     return m_strokes.empty() ? QPointF() : m_strokes.front().front();
-}
-
-QPainterPath PenPath::upTo(qreal length) const
-{
-    QPainterPath path;
-    qreal left = length;
-    for (const QPolygonF &stroke : m_strokes) {
-        if (left <= 0)
-            break;
-        path.moveTo(stroke.front());
-        if (stroke.size() == 1)
-            path.lineTo(stroke.front());
-        for (int i = 1; i < stroke.size() && left > 0; ++i) {
-            const QLineF segment(stroke[i - 1], stroke[i]);
-            path.lineTo(segment.length() <= left ? stroke[i]
-                                                 : segment.pointAt(left / segment.length()));
-            left -= segment.length();
-        }
-    }
-    return path;
 }
 
 QPointF PenPath::pointAt(qreal length) const

@@ -29,8 +29,6 @@ public:
     const std::vector<QPolygonF> &strokes() const { return m_strokes; }
 
     QPointF start() const;
-    // The centre lines written once `length` of them has been drawn.
-    QPainterPath upTo(qreal length) const;
     // Where the pen is after `length`.
     QPointF pointAt(qreal length) const;
 

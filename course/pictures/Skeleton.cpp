@@ -14,6 +14,9 @@ namespace pictures {
 namespace {
 
 constexpr int Margin = 3;
+// Spurs that thinning leaves at a corner are shorter than this many stroke widths; a
+// stem's top above a join is longer.
+constexpr qreal SpurWidths = 1.2;
 // The eight neighbours, clockwise from north: the order Zhang-Suen counts them in.
 constexpr std::array<int, 8> Dx{0, 1, 1, 1, 0, -1, -1, -1};
 constexpr std::array<int, 8> Dy{-1, -1, 0, 1, 1, 1, 0, -1};
@@ -272,6 +275,46 @@ qreal lengthOf(const QPolygonF &line)
     return length;
 }
 
+// Thinning leaves nodes of two lines where a line only wobbles: joins those lines into
+// one, so that a spur or a stroke is measured whole.
+void mergeChains(Skeleton &skeleton)
+{
+    for (bool merged = true; merged;) {
+        merged = false;
+        std::vector<std::vector<size_t>> at(skeleton.nodes.size());
+        for (size_t i = 0; i < skeleton.edges.size(); ++i) {
+            at[size_t(skeleton.edges[i].from)].push_back(i);
+            at[size_t(skeleton.edges[i].to)].push_back(i);
+        }
+        for (size_t n = 0; n < at.size() && !merged; ++n) {
+            if (at[n].size() != 2 || at[n][0] == at[n][1])
+                continue;
+            Skeleton::Edge a = skeleton.edges[at[n][0]];
+            Skeleton::Edge b = skeleton.edges[at[n][1]];
+            if (a.to != int(n)) { // a runs into n
+                std::reverse(a.points.begin(), a.points.end());
+                std::swap(a.from, a.to);
+            }
+            if (b.from != int(n)) { // b runs out of n
+                std::reverse(b.points.begin(), b.points.end());
+                std::swap(b.from, b.to);
+            }
+            Skeleton::Edge joined;
+            joined.from = a.from;
+            joined.to = b.to;
+            joined.points = a.points;
+            for (int i = 1; i < b.points.size(); ++i)
+                joined.points << b.points[i];
+            joined.length = a.length + b.length;
+            const size_t first = std::min(at[n][0], at[n][1]),
+                         second = std::max(at[n][0], at[n][1]);
+            skeleton.edges.erase(skeleton.edges.begin() + long(second));
+            skeleton.edges[first] = joined;
+            merged = true;
+        }
+    }
+}
+
 void pruneSpurs(Skeleton &skeleton, qreal shortest)
 {
     for (int round = 0; round < 2; ++round) {
@@ -326,7 +369,12 @@ Skeleton Skeleton::of(const QPainterPath &shape, qreal pixelsPerUnit)
         ++degree[size_t(e.from)];
         ++degree[size_t(e.to)];
     }
-    pruneSpurs(skeleton, skeleton.strokeWidth * 2.0);
+    // A spur cut may leave a wobble node, and joining there may make a spur whole.
+    for (int round = 0; round < 3; ++round) {
+        mergeChains(skeleton);
+        pruneSpurs(skeleton, skeleton.strokeWidth * SpurWidths);
+    }
+    mergeChains(skeleton);
     // A dot thins to a lone node: the pen makes it as a small round.
     const qreal round = std::max(1.0, skeleton.strokeWidth * 0.15);
     for (size_t n = 0; n < skeleton.nodes.size(); ++n) {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineF>
 #include <QMovie>
 #include <QTemporaryDir>
 
@@ -190,11 +191,83 @@ TEST(StrokeWriting, EveryLetterIsWrittenAlongItsStrokesFromWhereTheGuideSaysToSt
                 for (int x = 0; x < plain.width(); ++x)
                     if (near(plain.pixel(x, y), GuideFill, 12))
                         guide |= QRect(x, y, 1, 1);
-            const QPointF onGuide = within(*dot, guide);
+            // Where the pen starts, carried over onto the guide, in the guide's pixels.
             const QPointF onLetter = within(*centreOf(frames.front(), PenTip, 40), letter.bounds());
-            EXPECT_NEAR(onGuide.x(), onLetter.x(), 0.12) << name;
-            EXPECT_NEAR(onGuide.y(), onLetter.y(), 0.12) << name;
+            const QPointF penOnGuide(guide.left() + onLetter.x() * guide.width(),
+                                     guide.top() + onLetter.y() * guide.height());
+            EXPECT_LE(QLineF(*dot, penOnGuide).length(), 4.0)
+                << name << ": the start dot at " << dot->x() << "," << dot->y()
+                << " is not where the pen starts, " << penOnGuide.x() << "," << penOnGuide.y();
         }
+    }
+}
+
+// The pen writes all of the letter: what it has not written when the letter is left to
+// hold (a stem's top, a stub, a blob at a line's end) would appear all at once.
+TEST(StrokeWriting, ThePenWritesTheWholeLetterBeforeItHolds)
+{
+    QTemporaryDir dir;
+    QStringList unwritten;
+    for (const Kind &kind : Kinds) {
+        const QStringList kin = tableTexts(kind.file, kind.column);
+        for (const QString &text : kin) {
+            const QString gif = dir.filePath("w.gif"), png = dir.filePath("w.png");
+            pictures::writeStrokeAnimation(text, gif, StrokeSize, kin);
+            pictures::writeLetterPicture(text, png, StrokeSize, kin);
+            const auto frames = probe::frames(gif);
+            ASSERT_GE(frames.size(), 3u) << text.toStdString();
+            const Mask letter{QImage(png).convertToFormat(QImage::Format_RGB32)};
+            const QImage before = frames[frames.size() - 2].convertToFormat(QImage::Format_RGB32);
+            // The pen's tip rests on the last of the ink, its rim blended with it.
+            const QPointF tip = centreOf(before, PenTip, 40).value_or(QPointF(-99, -99));
+            const qreal rim = std::sqrt(countOf(before, PenTip, 40) / M_PI) + 1.5;
+            int ink = 0, late = 0;
+            for (int y = 0; y < before.height(); ++y) {
+                for (int x = 0; x < before.width(); ++x) {
+                    if (!letter.at(x, y))
+                        continue;
+                    ++ink;
+                    if (QLineF(tip, QPointF(x, y)).length() <= rim)
+                        continue;
+                    const QRgb pixel = before.pixel(x, y);
+                    const QColor done = letter.image.pixelColor(x, y);
+                    late += near(pixel, done, 40) ? 0 : 1;
+                }
+            }
+            ASSERT_GT(ink, 0) << text.toStdString();
+            if (late * 50 > ink)
+                unwritten << QStringLiteral("%1 %2%").arg(text).arg(100.0 * late / ink, 0, 'f', 1);
+        }
+    }
+    EXPECT_TRUE(unwritten.isEmpty())
+        << "first seen in the last frame: " << unwritten.join(", ").toStdString();
+}
+
+// A stem is written from its top down, not pushed up from where a curve meets it.
+TEST(StrokeWriting, StemsAreWrittenTopDown)
+{
+    QTemporaryDir dir;
+    const QStringList consonants = tableTexts("consonants.tsv", "letter");
+    for (const QString text : {"ચ", "પ", "ય"}) {
+        const QString gif = dir.filePath("s.gif"), png = dir.filePath("s.png");
+        pictures::writeStrokeAnimation(text, gif, StrokeSize, consonants);
+        pictures::writeLetterPicture(text, png, StrokeSize, consonants);
+        const QRect box = Mask{QImage(png).convertToFormat(QImage::Format_RGB32)}.bounds();
+        const auto frames = probe::frames(gif);
+        qreal rise = 0, longest = 0;
+        std::optional<QPointF> was;
+        for (std::size_t f = 0; f + 1 < frames.size(); ++f) {
+            const auto tip = centreOf(frames[f], PenTip, 40);
+            ASSERT_TRUE(tip) << text.toStdString();
+            const bool onStem = tip->x() > box.left() + box.width() * 0.7;
+            // A long move between two frames is the pen lifted to a new stroke.
+            const bool drawn = was && QLineF(*was, *tip).length() < 12;
+            rise = drawn && onStem && tip->y() < was->y() ? rise + was->y() - tip->y() : 0;
+            longest = std::max(longest, rise);
+            was = tip;
+        }
+        EXPECT_LT(longest, box.height() / 5.0)
+            << text.toStdString() << ": the pen climbs the stem by " << longest;
     }
 }
 
