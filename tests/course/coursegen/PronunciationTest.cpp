@@ -105,3 +105,10 @@ TEST(Pronunciation, EveryRecordingOfThePlanWentThroughTheStep)
     EXPECT_EQ(chart("Y", 1), "ગ્ના");
     EXPECT_EQ(texts.value(QStringLiteral("\\words\\46.mp3")).toStdString(), "શર્બત");
 }
+
+TEST(Pronunciation, AWordOfTheExceptionListKeepsItsVowels)
+{
+    EXPECT_EQ(said("ઓગણત્રીસ"), "ઓગણત્રીસ");
+    Pronunciation none;
+    EXPECT_EQ(sayText(QStringLiteral("ઓગણત્રીસ"), none).toStdString(), "ઓગ્ણત્રીસ");
+}
