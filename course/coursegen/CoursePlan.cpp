@@ -165,16 +165,27 @@ void addSyllableMedia(QList<MediaJob> &media, const CourseTables &tables)
         media.append({MediaKind::SyllableSpeech, syl::signSound(sign), vowel.say,
                       heldVoiceMilliseconds(vowel.text)});
     }
+    const QList<CourseItem> &consonants = tables.items(ItemTable::Consonants);
     for (int consonant = 0; consonant < syl::ConsonantCount; ++consonant) {
         const QString key = text::consonantKeyAt(consonant);
-        // The click recording of sign 0 is the consonant alone.
+        const auto item = std::find_if(consonants.cbegin(), consonants.cend(),
+                                       [&](const CourseItem &c) { return c.key == key; });
+        // The click recording of sign 0 is the consonant alone, said as its
+        // lesson says it (ણ and ળ need their say texts).
         for (int sign = 0; sign < syl::SignCount; ++sign) {
-            const QString spoken = text::toUnicode(syl::syllableKey(key, sign));
+            const QString syllable = text::toUnicode(syl::syllableKey(key, sign));
+            const QString spoken = sign == 0 && item != consonants.cend() ? item->say : syllable;
             media.append({MediaKind::SyllableSpeech, syl::syllableSound(sign, consonant), spoken,
-                          sign == 0 ? heldVoiceMilliseconds(spoken) : 0});
+                          sign == 0 ? heldVoiceMilliseconds(syllable) : 0});
             media.append({MediaKind::SyllableSpeech, syl::playAllSound(sign, consonant), spoken});
         }
     }
+}
+
+bool isSpeech(MediaKind kind)
+{
+    return kind == MediaKind::Speech || kind == MediaKind::LetterSpeech ||
+           kind == MediaKind::SyllableSpeech;
 }
 
 QString wordSound(const CourseWord &word)
@@ -380,6 +391,11 @@ CoursePlan CoursePlan::make(const CourseTables &tables)
     if (digitKeys)
         addNumberMedia(plan.media, tables);
     checkUniquePaths(plan.media);
+    // Every recording's text goes through the one say-text step, here.
+    for (MediaJob &job : plan.media) {
+        if (isSpeech(job.kind))
+            job.text = sayText(job.text, tables.pronunciation);
+    }
 
     for (const LevelEntry &entry : tables.levels) {
         LevelContent content;

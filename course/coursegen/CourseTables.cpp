@@ -328,6 +328,27 @@ void loadStrokes(const QString &folder, CourseTables &tables)
     }
 }
 
+// The words that the voice's rules for dropping vowels get wrong.
+Pronunciation loadPronunciation(const QString &folder)
+{
+    const TsvFile file = TsvFile::read(QDir(folder).filePath(QStringLiteral("speech.tsv")),
+                                       {QStringLiteral("word"), QStringLiteral("parts")});
+    Pronunciation pronunciation;
+    for (const TsvRow &row : file.rows()) {
+        const QString word = row.cells.at(0);
+        const QString parts = row.cells.at(1);
+        if (pronunciation.parts.contains(word))
+            throw TableError(file.name(), row.line,
+                             QStringLiteral("word \"%1\" is already given").arg(word));
+        if (parts != QStringLiteral("-") && QString(parts).remove(u'|') != word)
+            throw TableError(
+                file.name(), row.line,
+                QStringLiteral("parts: \"%1\" is not \"%2\" split by |, nor -").arg(parts, word));
+        pronunciation.parts.insert(word, parts);
+    }
+    return pronunciation;
+}
+
 } // namespace
 
 CourseTables CourseTables::load(const QString &folder)
@@ -343,6 +364,7 @@ CourseTables CourseTables::load(const QString &folder)
     tables.levels = loadLevels(folder, tables);
     tables.words = loadWords(folder, tables.consonants);
     tables.numbers = loadNumbers(folder);
+    tables.pronunciation = loadPronunciation(folder);
     return tables;
 }
 

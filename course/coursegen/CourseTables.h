@@ -3,6 +3,7 @@
 #include "course/coursegen/CourseItem.h"
 #include "course/coursegen/LevelEntry.h"
 #include "course/coursegen/NumberTable.h"
+#include "course/coursegen/Pronunciation.h"
 #include "course/coursegen/WordTable.h"
 
 #include <QList>
@@ -24,6 +25,7 @@ struct CourseTables
     QList<LevelEntry> levels;    // level 1 first, every level once
     QList<CourseWord> words;     // the spelling words, id 1 first
     QList<CourseNumber> numbers; // 0 to 100, indexed by the number
+    Pronunciation pronunciation; // speech.tsv
 
     static CourseTables load(const QString &folder);
 

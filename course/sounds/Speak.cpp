@@ -5,6 +5,7 @@
 #include "course/sounds/SteadyVoiceData.h"
 
 #include <QFile>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -110,11 +111,69 @@ void synthesise(const QByteArray &utf8, const QByteArray &voiceName, Pcm &pcm, F
         throw std::runtime_error("espeak-ng could not speak" + describe());
 }
 
+// The phoneme names of what the voice says for `text` as it stands.
+QString traced(const QString &text, const QString &voice)
+{
+    char *buffer = nullptr;
+    std::size_t size = 0;
+    FILE *trace = open_memstream(&buffer, &size);
+    if (!trace)
+        throw std::runtime_error("no memory for espeak-ng's phonemes");
+    Pcm unused;
+    try {
+        synthesise(text.toUtf8(), voice.toUtf8(), unused, trace);
+    } catch (...) {
+        std::fclose(trace);
+        std::free(buffer);
+        throw;
+    }
+    std::fclose(trace);
+    const QString names = QString::fromUtf8(buffer, qsizetype(size)).simplified();
+    std::free(buffer);
+    return names;
+}
+
+// The voice's Gujarati gets two sounds wrong from any spelling: ળ is a
+// flap (r.) where Gujarati curls back a lateral (l.), and ાં a short dull
+// nasal (V~) where it is the long nasal a (a~). Such words are read as the
+// voice's own phonemes with those mended; other words and phonemes pass.
+QString mended(const QString &text, const QString &voice)
+{
+    if (voice != QStringLiteral("gu"))
+        return text;
+    const QString lla = QStringLiteral("ળ");
+    const QString nasalAa = QStringLiteral("ાં");
+    QStringList pieces;
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        const qsizetype start = text.indexOf(QStringLiteral("[["), pos);
+        QStringList words = text.mid(pos, start < 0 ? -1 : start - pos).split(u' ');
+        for (QString &word : words) {
+            if (!word.contains(lla) && !word.contains(nasalAa))
+                continue;
+            QString names = traced(word, voice);
+            if (word.contains(lla))
+                names.replace(QStringLiteral("r."), QStringLiteral("l."));
+            if (word.contains(nasalAa))
+                names.replace(QStringLiteral("V~"), QStringLiteral("a~"));
+            word = QStringLiteral("[[") + names + QStringLiteral("]]");
+        }
+        pieces << words.join(u' ');
+        if (start < 0)
+            break;
+        const qsizetype end = text.indexOf(QStringLiteral("]]"), start);
+        const qsizetype after = end < 0 ? text.size() : end + 2;
+        pieces << text.mid(start, after - start);
+        pos = after;
+    }
+    return pieces.join(QString());
+}
+
 } // namespace
 
 Pcm speak(const QString &text, const QString &voice)
 {
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = mended(text, voice).toUtf8();
     Pcm pcm;
     synthesise(utf8, voice.toUtf8(), pcm, nullptr);
 
@@ -142,23 +201,7 @@ Pcm speakHeld(const QString &text, double voicedSeconds, const QString &voice)
 
 QString phonemes(const QString &text, const QString &voice)
 {
-    char *buffer = nullptr;
-    std::size_t size = 0;
-    FILE *trace = open_memstream(&buffer, &size);
-    if (!trace)
-        throw std::runtime_error("no memory for espeak-ng's phonemes");
-    Pcm unused;
-    try {
-        synthesise(text.toUtf8(), voice.toUtf8(), unused, trace);
-    } catch (...) {
-        std::fclose(trace);
-        std::free(buffer);
-        throw;
-    }
-    std::fclose(trace);
-    const QString names = QString::fromUtf8(buffer, qsizetype(size)).simplified();
-    std::free(buffer);
-    return names;
+    return traced(mended(text, voice), voice);
 }
 
 } // namespace sounds
