@@ -26,4 +26,9 @@ QString ErrorReport(const platform::RuntimeError &error)
     return error.report();
 }
 
+void ReportBadData(const QString &description)
+{
+    gErrMsg = ErrorReport(platform::RuntimeError(platform::err::InvalidPropertyValue, description));
+}
+
 } // namespace modErrors

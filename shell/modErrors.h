@@ -22,4 +22,9 @@ void ShowPendingMessage(QWidget *owner);
 // "Error No=<number>\rError Description=<description>".
 QString ErrorReport(const platform::RuntimeError &error);
 
+// Leaves the report of level data that reads but cannot serve (a pass mark
+// no score can reach, a key that does not exist) pending, numbered as an
+// invalid value, with a description that says what is wrong.
+void ReportBadData(const QString &description);
+
 } // namespace modErrors

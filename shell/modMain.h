@@ -66,6 +66,10 @@ void SetLevel(int level);
 int GetPassMark();
 // The same from a given level database (a window that keeps its own level).
 int GetPassMark(const QString &levelDbPath);
+// Whether the level database holds a pass mark a test of `questions`
+// questions can be judged by: an Exam row whose PassMark is a whole number
+// from 1 to `questions`. If not, the report is left pending.
+bool HasUsablePassMark(const QString &levelDbPath, int questions);
 void LoadLetterRecords();
 void LoadKeyboardCharSet();
 void LoadNumKeyboardCharSet();

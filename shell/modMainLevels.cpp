@@ -119,6 +119,34 @@ int GetPassMark(const QString &levelDbPath)
     return result;
 }
 
+bool HasUsablePassMark(const QString &levelDbPath, int questions)
+{
+    try {
+        db::Connection connection;
+        connection.Open(ConnectionString(levelDbPath), QString(), QString());
+        db::Recordset exam;
+        exam.Open(QStringLiteral("select * from Exam Order by ID"), connection, 3, 3);
+        exam.MoveFirst();
+        const db::Variant mark = exam.Field(QStringLiteral("PassMark"));
+        exam.Close();
+        connection.Close();
+        bool whole = false;
+        const int value = mark.isNull() ? 0 : mark.toString().trimmed().toInt(&whole);
+        if (!whole || value < 1 || value > questions) {
+            modErrors::ReportBadData(
+                QStringLiteral("The pass mark of this level is \"%1\"; it must be a number "
+                               "from 1 to %2.")
+                    .arg(mark.isNull() ? QStringLiteral("Null") : mark.toString())
+                    .arg(questions));
+            return false;
+        }
+        return true;
+    } catch (const platform::RuntimeError &error) {
+        storeReport(error);
+        return false;
+    }
+}
+
 void RefreshMainMenus(bool flag)
 {
     if (auto *menus = dynamic_cast<MainMenus *>(forms::Forms::find(QStringLiteral("frmMain"))))

@@ -21,6 +21,11 @@ public:
     // Set, in this order, before the window loads; its load work reads them.
     int NumberStage = 0;
     int MAX_WORDS = 0;
+    // Set by the load work when what the window needs cannot be read or
+    // makes no sense, with the report in the pending message: the
+    // dispatcher then unloads the window unseen and shows the report over
+    // the home screen.
+    bool cannotOpen = false;
 
     // The caption of an order test's next-level button; other windows have
     // none.

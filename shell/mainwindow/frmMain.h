@@ -23,6 +23,10 @@ class SoundPlayer;
 class MultiLineText;
 class TracingBox;
 
+namespace levels {
+class ExerciseForm;
+}
+
 // The course's one main window. Its information screen is the home page (heading,
 // pictures, the text about the course, the logo) with the File and Help menus; its
 // letter lesson steps through the letters of a level. The two faces are told apart
@@ -154,6 +158,7 @@ private:
     void RunLevelTest();
     void ContinueAfterTest();
     void continueAfterPass(levels::AfterPass after);
+    bool opened(levels::ExerciseForm &window);
     void mnuFileItem_Click(int Index);
     void mnuHelpItem_Click(int Index);
 

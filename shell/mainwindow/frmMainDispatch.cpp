@@ -5,6 +5,7 @@
 #include "shell/levels/ExerciseWindows.h"
 #include "shell/levels/LevelTable.h"
 #include "shell/mainwindow/frmMain.h"
+#include "shell/modErrors.h"
 #include "shell/modMain.h"
 
 #include <QMenu>
@@ -36,6 +37,8 @@ void frmMain::RunLevelTest()
             window->MAX_WORDS = row->maxWords;
         }
         window->Load();
+        if (!opened(*window))
+            return;
         window->setCaption(QString::fromLatin1(row->caption));
         forms::Screen::setMousePointer(forms::DefaultPointer);
         // The learner closes it; it shows the main window again as it goes.
@@ -45,6 +48,8 @@ void frmMain::RunLevelTest()
     }
 
     window->Load();
+    if (!opened(*window))
+        return;
     window->setCaption(QString::fromLatin1(row->caption));
     if (row->nextLevelCaption != nullptr)
         window->setNextLevelCaption(QString::fromLatin1(row->nextLevelCaption));
@@ -101,6 +106,22 @@ void frmMain::RunLevelTest()
         MainScreen();
         break;
     }
+}
+
+// A window that could not read what it needs is never shown: the learner
+// gets the home screen back, and over it the report.
+bool frmMain::opened(levels::ExerciseForm &window)
+{
+    if (!window.cannotOpen)
+        return true;
+    window.mblnExit = true;
+    window.mblnDoNotDisplayMsgBox = true;
+    window.Unload();
+    forms::Screen::setMousePointer(forms::DefaultPointer);
+    MainScreen();
+    Show();
+    modErrors::ShowPendingMessage(this);
+    return false;
 }
 
 void frmMain::continueAfterPass(levels::AfterPass after)
