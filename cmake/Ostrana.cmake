@@ -42,3 +42,31 @@ function(ostrana_add_benchmark name)
     target_link_libraries(${name} PRIVATE bench_main bench_support benchmark::benchmark Qt6::Widgets)
     ostrana_target_defaults(${name})
 endfunction()
+
+# A library's headers are seen only by what links it. Its public include
+# folder holds, at their place in the tree, links to its own folder (or to
+# the headers it names) and nothing else, so an include of a header from a
+# library that is not linked, such as one that runs up a layer, is not found.
+function(ostrana_public_headers target)
+    set(root ${CMAKE_BINARY_DIR}/layers/${target})
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    file(REMOVE_RECURSE ${root})
+    if(ARGN)
+        foreach(header IN LISTS ARGN)
+            get_filename_component(parent ${root}/${folder}/${header} DIRECTORY)
+            file(MAKE_DIRECTORY ${parent})
+            file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR}/${header} ${root}/${folder}/${header}
+                 SYMBOLIC)
+        endforeach()
+    else()
+        get_filename_component(parent ${root}/${folder} DIRECTORY)
+        file(MAKE_DIRECTORY ${parent})
+        file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+    endif()
+    get_target_property(kind ${target} TYPE)
+    if(kind STREQUAL "INTERFACE_LIBRARY")
+        target_include_directories(${target} INTERFACE ${root})
+    else()
+        target_include_directories(${target} PUBLIC ${root})
+    endif()
+endfunction()
