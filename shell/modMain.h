@@ -71,8 +71,10 @@ int GetPassMark(const QString &levelDbPath);
 // from 1 to `questions`. If not, the report is left pending.
 bool HasUsablePassMark(const QString &levelDbPath, int questions);
 void LoadLetterRecords();
-void LoadKeyboardCharSet();
-void LoadNumKeyboardCharSet();
+// Whether the key set was read; if not, the report is pending and the set
+// read before stays.
+bool LoadKeyboardCharSet();
+bool LoadNumKeyboardCharSet();
 void RefreshMainMenus(bool flag);
 
 // Clears all module state (tests only).

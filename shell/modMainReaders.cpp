@@ -69,9 +69,10 @@ KeyboardChar readKeyboardChar(const db::Recordset &rs)
 }
 
 // The three readers differ only in query, target and first index. The whole
-// table is read in one pass and the level database closed at once.
+// table is read in one pass and the level database closed at once. Whether
+// it was read; if not, what was read before stays.
 template <typename Record>
-void readLevelTable(const QString &query, std::vector<Record> &target, int &count, int firstIndex,
+bool readLevelTable(const QString &query, std::vector<Record> &target, int &count, int firstIndex,
                     Record (*read)(const db::Recordset &))
 {
     try {
@@ -96,8 +97,11 @@ void readLevelTable(const QString &query, std::vector<Record> &target, int &coun
         connection.Close();
     } catch (const platform::RuntimeError &error) {
         modErrors::gErrMsg = modErrors::ErrorReport(error);
+        forms::Screen::setMousePointer(forms::DefaultPointer);
+        return false;
     }
     forms::Screen::setMousePointer(forms::DefaultPointer);
+    return true;
 }
 
 } // namespace
@@ -108,16 +112,16 @@ void LoadLetterRecords()
                    &readLetter);
 }
 
-void LoadKeyboardCharSet()
+bool LoadKeyboardCharSet()
 {
-    readLevelTable(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"),
-                   gKeyboardChars, gKeyboardCharCount, 1, &readKeyboardChar);
+    return readLevelTable(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"),
+                          gKeyboardChars, gKeyboardCharCount, 1, &readKeyboardChar);
 }
 
-void LoadNumKeyboardCharSet()
+bool LoadNumKeyboardCharSet()
 {
-    readLevelTable(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"),
-                   gNumKeyboardChars, gNumKeyboardCharCount, 0, &readKeyboardChar);
+    return readLevelTable(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"),
+                          gNumKeyboardChars, gNumKeyboardCharCount, 0, &readKeyboardChar);
 }
 
 } // namespace modMain

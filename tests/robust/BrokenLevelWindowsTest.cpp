@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QTest>
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -76,12 +77,23 @@ void PrintTo(Spoiled spoiled, std::ostream *os)
     *os << nameOf(spoiled);
 }
 
+// The windows that check what they need at load and refuse to open without it.
+bool refusesToOpen(const char *form)
+{
+    for (const char *refusing : {"frmLevel10", "frmLevel12", "frmLevel20"}) {
+        if (std::strcmp(form, refusing) == 0)
+            return true;
+    }
+    return false;
+}
+
 // The window of every level opened on a level database that cannot be
 // read, as the dispatcher opens it: the learner sees the course's message
 // for missing level data (the letters it needs are not there) and the
 // program ends, or the window opens with the error report pending and
-// nothing shown. Nothing crashes or waits for ever,
-// and the users database is left as it was.
+// nothing shown, or (the keyboard windows) it refuses to open with the
+// report pending, for the dispatcher to show. Nothing crashes or waits for
+// ever, and the users database is left as it was.
 class BrokenLevelWindow : public MainWindowFixture,
                           public ::testing::WithParamInterface<std::tuple<int, Spoiled>>
 {
@@ -135,6 +147,18 @@ TEST_P(BrokenLevelWindow, EndsWithTheMissingDataMessageOrOpensWithTheReportPendi
     if (ended) {
         EXPECT_EQ(boxesAtLoad, QStringList{QStringLiteral("48:") +
                                            resources::LoadResString(resources::str::NoLetters)});
+    } else if (refusesToOpen(row->form)) {
+        EXPECT_EQ(boxesAtLoad, QStringList());
+        EXPECT_TRUE(window->cannotOpen);
+        EXPECT_TRUE(modErrors::gErrMsg.startsWith(QStringLiteral("Error No=")))
+            << modErrors::gErrMsg.toStdString();
+        AnyBoxAnswered boxes;
+        ProgramEndCatcher end;
+        window->mblnExit = true;
+        window->mblnDoNotDisplayMsgBox = true;
+        window->Unload();
+        QTest::qWait(50);
+        EXPECT_EQ(boxes.shown, QStringList());
     } else {
         EXPECT_EQ(boxesAtLoad, QStringList());
         EXPECT_TRUE(modErrors::gErrMsg.startsWith(QStringLiteral("Error No=")))

@@ -105,6 +105,8 @@ void WordLevel::writePool(int count)
 
 void WordLevel::writePassMark(int mark)
 {
+    db::Database::openExisting(m_folder.levelDatabase(m_level))
+        ->exec(QStringLiteral("DELETE FROM Exam"));
     schema::Writer(m_folder.levelDatabase(m_level)).addExam(1, mark);
 }
 

@@ -28,6 +28,7 @@ public:
     void writeWord(int wordId, const std::vector<int> &keys);
     // Words 1..count spelled as spelling(wordId).
     void writePool(int count = 60);
+    // The level's only Exam row.
     void writePassMark(int mark);
 
     // The digit keys 0..9, KeyboardID in order, coloured as letter keys 1..10.

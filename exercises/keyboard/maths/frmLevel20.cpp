@@ -4,6 +4,7 @@
 #include "exercises/keyboard/maths/MathsRules.h"
 #include "exercises/keyboard/words/TestLeaving.h"
 #include "exercises/keyboard/words/TestPass.h"
+#include "exercises/keyboard/words/WordCheck.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/forms/CenterForm.h"
@@ -93,7 +94,15 @@ void frmLevel20::Form_Load()
                 lblHeading->setText(
                     QString::fromLatin1(Stages[std::size_t(NumberStage - 1)].heading));
             m_levelDbPath = modMain::gLevelDbPath;
-            modMain::LoadNumKeyboardCharSet();
+            // The sums are the window's own; the level gives the keypad and
+            // the pass mark.
+            if (!modMain::LoadNumKeyboardCharSet() ||
+                !words::fillsKeyboard(keyboards::DigitKeypad, modMain::gNumKeyboardCharCount) ||
+                !modMain::HasUsablePassMark(m_levelDbPath, mintQuestionCount)) {
+                cannotOpen = true;
+                forms::Screen::setMousePointer(forms::DefaultPointer);
+                return;
+            }
             cmdStartNewTest_Click();
             forms::Screen::setMousePointer(forms::DefaultPointer);
         },

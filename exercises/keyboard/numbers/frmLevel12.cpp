@@ -3,6 +3,7 @@
 #include "exercises/keyboard/keyboards/KeyboardForms.h"
 #include "exercises/keyboard/words/TestLeaving.h"
 #include "exercises/keyboard/words/TestPass.h"
+#include "exercises/keyboard/words/WordCheck.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
@@ -57,11 +58,25 @@ void frmLevel12::Form_Load()
             LetterSound->setVisible(false);
             mintQuestionCount = 10;
             m_levelDbPath = modMain::gLevelDbPath;
-            modMain::LoadNumKeyboardCharSet();
+            if (!canOpen()) {
+                cannotOpen = true;
+                forms::Screen::setMousePointer(forms::DefaultPointer);
+                return;
+            }
             cmdStartNewTest_Click();
             forms::Screen::setMousePointer(forms::DefaultPointer);
         },
         [] { forms::Screen::setMousePointer(forms::DefaultPointer); });
+}
+
+// Every number the window may ask must be typable on the keypad, and the
+// pass mark one that its questions can reach.
+bool frmLevel12::canOpen()
+{
+    return modMain::LoadNumKeyboardCharSet() &&
+           words::fillsKeyboard(keyboards::DigitKeypad, modMain::gNumKeyboardCharCount) &&
+           words::canBeTyped(m_levelDbPath, soundIds(), letterIds(), keyboards::DigitKeypad) &&
+           modMain::HasUsablePassMark(m_levelDbPath, mintQuestionCount);
 }
 
 // The first page: the learning page of the range, or in full mode a line

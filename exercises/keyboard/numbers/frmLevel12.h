@@ -2,6 +2,7 @@
 
 #include "exercises/keyboard/words/KeyPictures.h"
 #include "exercises/keyboard/words/TestKeyboard.h"
+#include "exercises/keyboard/words/WordCheck.h"
 #include "exercises/keyboard/words/WordControls.h"
 #include "shell/levels/ExerciseForm.h"
 
@@ -55,6 +56,9 @@ protected:
 
 private:
     void createControls();
+    // Whether the level's keys, numbers and pass mark can serve a test; if
+    // not, the report is pending.
+    bool canOpen();
 
     void cmdStartNewTest_Click();
     void cmdWordSound_Click(int Index);
@@ -75,6 +79,11 @@ private:
     void MarkTest();
 
     // The number data (frmLevel12Numbers.cpp).
+    // The Words rows the window may play and the WordLetter rows it may draw.
+    words::WordIds soundIds() const;
+    words::WordIds letterIds() const;
+    // What a place in the range adds up to its number.
+    int numberShift() const;
     std::vector<int> GetWordLetters(int id);
     QString GetWordSoundFile(int id);
     void ShowWordLetters(int id, int row);

@@ -13,10 +13,25 @@ constexpr int RangeSize = 20;
 
 } // namespace
 
+int frmLevel12::numberShift() const
+{
+    return rangeMode() ? RangeSize * (NumberStage - 1) : 0;
+}
+
+words::WordIds frmLevel12::soundIds() const
+{
+    return {1, rangeMode() ? RangeSize : MAX_WORDS};
+}
+
+words::WordIds frmLevel12::letterIds() const
+{
+    const words::WordIds places = soundIds();
+    return {places.first + numberShift(), places.last + numberShift()};
+}
+
 std::vector<int> frmLevel12::GetWordLetters(int id)
 {
-    const int shift = rangeMode() ? RangeSize * (NumberStage - 1) : 0;
-    return words::GetWordLetters(this, m_levelDbPath, id + shift);
+    return words::GetWordLetters(this, m_levelDbPath, id + numberShift());
 }
 
 QString frmLevel12::GetWordSoundFile(int id)

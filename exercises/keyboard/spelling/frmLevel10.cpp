@@ -3,6 +3,7 @@
 #include "exercises/keyboard/keyboards/KeyboardForms.h"
 #include "exercises/keyboard/keyboards/frmKeyboard.h"
 #include "exercises/keyboard/words/TestPass.h"
+#include "exercises/keyboard/words/WordCheck.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
@@ -51,11 +52,26 @@ void frmLevel10::Form_Load()
             forms::Screen::setMousePointer(forms::Hourglass);
             LetterSound->setVisible(false);
             m_levelDbPath = modMain::gLevelDbPath;
-            modMain::LoadKeyboardCharSet();
+            if (!canOpen()) {
+                cannotOpen = true;
+                forms::Screen::setMousePointer(forms::DefaultPointer);
+                return;
+            }
             cmdStartNewTest_Click();
             forms::Screen::setMousePointer(forms::DefaultPointer);
         },
         [] { forms::Screen::setMousePointer(forms::DefaultPointer); });
+}
+
+// Every word of the pool must be typable on the keyboard, and the pass mark
+// one that ten questions can reach.
+bool frmLevel10::canOpen()
+{
+    return modMain::LoadKeyboardCharSet() &&
+           words::fillsKeyboard(keyboards::LetterKeyboard, modMain::gKeyboardCharCount) &&
+           words::canBeTyped(m_levelDbPath, {1, mlngWordPoolSize}, {1, mlngWordPoolSize},
+                             keyboards::LetterKeyboard) &&
+           modMain::HasUsablePassMark(m_levelDbPath, Questions);
 }
 
 // A practice level that has moved on comes back to this window's level.

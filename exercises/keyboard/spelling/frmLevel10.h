@@ -53,6 +53,9 @@ protected:
 
 private:
     void createControls();
+    // Whether the level's keys, words and pass mark can serve a test; if
+    // not, the report is pending.
+    bool canOpen();
 
     void cmdStartNewTest_Click();
     void cmdWordSound_Click(int Index);

@@ -71,6 +71,7 @@ protected:
         WordLevel &data = *levelData.back();
         data.writeDigitKeys();
         data.writeNumbers(firstNumber(level), level == 20 ? 100 : 20);
+        data.writePassMark(10);
         return data;
     }
 
