@@ -10,6 +10,8 @@ constexpr char16_t Virama = u'\u0ACD';
 constexpr char16_t Nukta = u'\u0ABC';
 constexpr char16_t Anusvara = u'\u0A82';
 constexpr char16_t SignAa = u'\u0ABE';
+constexpr char16_t Ssa = u'\u0AB7';
+constexpr char16_t Sha = u'\u0AB6';
 
 bool isConsonant(QChar c)
 {
@@ -148,9 +150,26 @@ QString saidWord(const QString &word)
     return said;
 }
 
+// Everyday Gujarati says ષ as શ. The letter alone and its syllables in the chart keep
+// the voice's retroflex sound, so that ષ and શ stay apart in the listening tests; ક્ષ is
+// a letter of its own.
+QString withSha(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == Ssa && (i == 0 || text.at(i - 1) != Virama))
+            text[i] = Sha;
+    }
+    return text;
+}
+
+QString withoutSsa(const QString &word)
+{
+    return aksharas(word).size() < 2 ? word : withSha(word);
+}
+
 QString saidWord(const QString &word, const Pronunciation &pronunciation)
 {
-    QString spelt = word;
+    QString spelt = withoutSsa(word);
     spelt.replace(QStringLiteral("જ્ઞ"), QStringLiteral("ગ્ન"));
     const QString parts = pronunciation.parts.value(word);
     if (parts == QStringLiteral("-"))
@@ -161,6 +180,7 @@ QString saidWord(const QString &word, const Pronunciation &pronunciation)
     // reads one word.
     QStringList said;
     for (QString part : parts.split(u'|')) {
+        part = withSha(part);
         part.replace(QStringLiteral("જ્ઞ"), QStringLiteral("ગ્ન"));
         said << saidWord(part);
     }

@@ -16,7 +16,8 @@ struct Pronunciation
 // The one step between a say text and what the voice reads: inside each
 // Gujarati word the inherent vowel that speech drops is marked with a virama
 // (શરબત is said શર્બત), an anusvara before a consonant becomes that
-// consonant's nasal (લીંબુ, લીમ્બુ) and જ્ઞ is said ગ્ન. Phonemes between
+// consonant's nasal (લીંબુ, લીમ્બુ), જ્ઞ is said ગ્ન and ષ in a word શ (ધનુષ,
+// ધનુશ). Phonemes between
 // [[ and ]] pass unchanged. Applying it twice changes nothing.
 QString sayText(const QString &text, const Pronunciation &pronunciation);
 

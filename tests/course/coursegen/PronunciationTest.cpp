@@ -73,6 +73,16 @@ TEST(Pronunciation, GnaIsGAndADentalN)
     EXPECT_EQ(said("યજ્ઞ"), "યગ્ન"); // the voice keeps a conjunct's last vowel
 }
 
+TEST(Pronunciation, SsaInAWordIsSha)
+{
+    EXPECT_EQ(said("ધનુષ"), "ધનુશ");
+    EXPECT_EQ(said("ઔષધિ"), "ઔશ્ધિ");
+    // The letter and its syllables keep their own sound; ક્ષ is a letter of its own.
+    EXPECT_EQ(said("ષ"), "ષ");
+    EXPECT_EQ(said("ષા"), "ષા");
+    EXPECT_EQ(said("દ્રાક્ષ"), "દ્રાક્ષ");
+}
+
 TEST(Pronunciation, EveryRecordingOfThePlanWentThroughTheStep)
 {
     const coursegen::CoursePlan plan = coursegen::CoursePlan::make(tables());
