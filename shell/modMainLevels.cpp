@@ -8,11 +8,15 @@
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/UserRows.h"
+#include "shell/levels/LevelTable.h"
 #include "shell/mainwindow/MainMenus.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 
 #include <QDateTime>
+
+#include <algorithm>
+#include <cmath>
 
 namespace modMain {
 namespace {
@@ -23,6 +27,20 @@ constexpr int PracticeMoved = 0;
 void storeReport(const platform::RuntimeError &error)
 {
     modErrors::gErrMsg = modErrors::ErrorReport(error);
+}
+
+// A stored level outside the course (written by hand or by another tool) is
+// read as the nearest level of the course, and a value that is no number as
+// the first level; it is written back only with the next pass.
+int courseLevel(const db::Variant &stored)
+{
+    if (stored.isNull())
+        return 1;
+    bool number = false;
+    const double value = stored.toString().trimmed().toDouble(&number);
+    if (!number || std::isnan(value))
+        return 1;
+    return int(std::lround(std::clamp(value, 1.0, double(levels::CourseDone))));
 }
 
 QString levelDatabasePath(int level)
@@ -41,7 +59,7 @@ int GetUserLevel(const QString &userName, bool storedOnly)
     try {
         db::Recordset &users = userRows::users();
         if (userRows::findUser(users, userName))
-            result = users.Field(QStringLiteral("LevelAt")).toInteger();
+            result = courseLevel(users.Field(QStringLiteral("LevelAt")));
     } catch (const platform::RuntimeError &error) {
         storeReport(error);
     }
@@ -64,7 +82,7 @@ int AdvanceUserLevel(const QString &userName, int newLevel)
                 return resources::str::NoSuchUser;
             }
             const int level =
-                newLevel == 0 ? users.Field(QStringLiteral("LevelAt")).toInteger() + 1 : newLevel;
+                newLevel == 0 ? courseLevel(users.Field(QStringLiteral("LevelAt"))) + 1 : newLevel;
             users.setField(QStringLiteral("LevelAt"), level);
             users.setField(QStringLiteral("LastUpdated"), QDateTime::currentDateTime());
             users.Update();

@@ -48,7 +48,9 @@ public:
     void Animationletter_PlayFinished();
     // Opens the lesson of the current level database at its first letter;
     // neither shows nor hides the window.
-    void RunLevel();
+    // False when the level's letters could not be read (the learner has the
+    // report over the home screen).
+    bool RunLevel();
 
     // Back to the information screen; neither shows nor hides the window.
     void MainScreen();

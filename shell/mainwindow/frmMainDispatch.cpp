@@ -133,8 +133,8 @@ void frmMain::continueAfterPass(levels::AfterPass after)
         break;
     case levels::AfterPass::NextTest:
         modMain::SetLevel(-1);
-        RunLevel();
-        RunLevelTest();
+        if (RunLevel())
+            RunLevelTest();
         break;
     case levels::AfterPass::InformationScreen:
         modMain::SetLevel(-1);

@@ -79,9 +79,10 @@ void frmMain::connectLesson()
     }
 }
 
-void frmMain::RunLevel()
+bool frmMain::RunLevel()
 {
-    guarded([this] {
+    bool shown = false;
+    guarded([this, &shown] {
         IntroSound->Stop();
         for (TracingBox *box : pictureBoxes())
             box->hide();
@@ -93,9 +94,11 @@ void frmMain::RunLevel()
             // The information screen that the wait took apart comes back,
             // and over it the learner reads the error the reader left pending.
             MainScreen();
+            Show();
             modErrors::ShowPendingMessage(this);
             return;
         }
+        shown = true;
         modMain::gCurrentLetter = 1;
         ShowLetter();
 
@@ -124,6 +127,7 @@ void frmMain::RunLevel()
                                         : QStringLiteral("\\Animation\\instruction2.gif"));
         cmdClear->show();
     });
+    return shown;
 }
 
 // Nothing plays until the learner clicks the letter. A picture that cannot be

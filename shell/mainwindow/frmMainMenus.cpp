@@ -190,14 +190,16 @@ void frmMain::chooseLevel(int level)
     case levels::MenuCalls::Lesson:
         RunLevel();
         break;
+    // A lesson that could not be read has reported it; its test, on the
+    // same level database, would only report it again.
     case levels::MenuCalls::LessonTestShow:
-        RunLevel();
-        RunLevelTest();
+        if (RunLevel())
+            RunLevelTest();
         Show();
         break;
     case levels::MenuCalls::LessonTestMainScreen:
-        RunLevel();
-        RunLevelTest();
+        if (RunLevel())
+            RunLevelTest();
         MainScreen();
         break;
     case levels::MenuCalls::TestShow:

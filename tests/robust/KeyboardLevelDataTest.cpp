@@ -304,15 +304,14 @@ TEST_P(KeyboardLevelData, AWindowThatCannotServeNeverOpensAndTheReportComesOverT
     EXPECT_FALSE(shown);
     EXPECT_TRUE(main.isVisible());
     EXPECT_TRUE(main.ssPnlInfo->isVisible());
-    // Level 10's lesson, chosen first, reports an unreadable file of its own.
-    const bool lessonFirst = level == 10 && spoiled <= Spoiled::Text;
-    ASSERT_EQ(boxes.size(), lessonFirst ? 2u : 1u);
-    for (const Box &box : boxes) {
-        EXPECT_EQ(box.owner, &main);
-        EXPECT_EQ(box.style, services::MessageBoxStyle::Exclamation);
-        EXPECT_TRUE(box.text.startsWith(QStringLiteral("Error No="))) << box.text.toStdString();
-    }
-    EXPECT_TRUE(boxes.back().homeScreenUp);
+    // One report, also where level 10's lesson, chosen first, meets an
+    // unreadable file before its test does.
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes.front().owner, &main);
+    EXPECT_EQ(boxes.front().style, services::MessageBoxStyle::Exclamation);
+    EXPECT_TRUE(boxes.front().text.startsWith(QStringLiteral("Error No=")))
+        << boxes.front().text.toStdString();
+    EXPECT_TRUE(boxes.front().homeScreenUp);
 }
 
 INSTANTIATE_TEST_SUITE_P(SpoiltCopies, KeyboardLevelData, ::testing::ValuesIn(cases()),

@@ -1,7 +1,9 @@
+#include "platform/db/Database.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Screen.h"
 #include "shell/mainwindow/MainMenus.h"
 #include "tests/shell/ShellFixture.h"
+#include "tests/support/FileContents.h"
 
 #include <QDateTime>
 
@@ -73,6 +75,36 @@ TEST_F(LevelsTest, PassWithoutPracticeStoresNextLevelAndTime)
     EXPECT_EQ(storedLevel(), 12);
     // Anya's row is untouched.
     EXPECT_EQ(storedField(QStringLiteral("Anya"), QStringLiteral("LevelAt")).toInteger(), 2);
+}
+
+// A stored level no pass could have written is read as the nearest level of
+// the course and left in the file as it is until the next pass.
+TEST_F(LevelsTest, AStoredLevelOutsideTheCourseIsReadAsTheNearestAndNotWrittenBack)
+{
+    const struct
+    {
+        const char *stored;
+        int read;
+    } cases[] = {{"0", 1},   {"-3", 1},  {"NULL", 1},  {"'abc'", 1},
+                 {"2.5", 3}, {"27", 26}, {"1000", 26}, {"'12'", 12}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stored);
+        db::Database::openExisting(folder.usersDatabase())
+            ->exec(QStringLiteral("UPDATE UserDetails SET LevelAt = %1 WHERE UserName = 'Ravi'")
+                       .arg(QLatin1String(c.stored)));
+        openUsers();
+        const QByteArray users = fileBytes(folder.usersDatabase());
+        EXPECT_EQ(GetUserLevel(gUserName, true), c.read);
+        EXPECT_EQ(GetUserLevel(gUserName, false), c.read);
+        EXPECT_TRUE(gErrMsg.isEmpty()) << gErrMsg.toStdString();
+        EXPECT_EQ(fileBytes(folder.usersDatabase()), users);
+    }
+
+    db::Database::openExisting(folder.usersDatabase())
+        ->exec(QStringLiteral("UPDATE UserDetails SET LevelAt = -3 WHERE UserName = 'Ravi'"));
+    openUsers();
+    EXPECT_EQ(AdvanceUserLevel(gUserName, 0), -1);
+    EXPECT_EQ(storedLevel(), 2);
 }
 
 TEST_F(LevelsTest, PracticeWalksUpToTheStoredLevelThenStores)
