@@ -15,6 +15,8 @@ OSTRANA_PACKAGES=(
     fonts-noto-core fonts-noto-color-emoji fonts-liberation2
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     pulseaudio
+    # the format check of continuous integration
+    clang-format
     # screenshots of the windows on a virtual display
     xvfb openbox imagemagick
 )
