@@ -58,8 +58,15 @@ void ShowMessageBox(QWidget *owner, const QString &text, int style);
 int GetScreenResolution();
 
 int GetUserLevel(const QString &userName, bool storedOnly);
-// -1 when the level was stored, 0 when only the practice level moved on.
+// What AdvanceUserLevel did; any other result is the number of the error
+// that kept the level out of the file, with its report pending.
+constexpr int LevelStored = -1;
+constexpr int PracticeLevelMoved = 0;
 int AdvanceUserLevel(const QString &userName, int newLevel);
+// A pass stored for the logged-in learner as AdvanceUserLevel stores it.
+// False when it could not be: the report for the learner is then pending, a
+// sentence that the pass is not saved before the error's report.
+bool StorePass(int newLevel);
 // -1 = the effective level.
 void SetLevel(int level);
 // The number of right answers needed, or -1: every answer must be right.

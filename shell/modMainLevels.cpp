@@ -21,9 +21,6 @@
 namespace modMain {
 namespace {
 
-constexpr int Stored = -1;
-constexpr int PracticeMoved = 0;
-
 void storeReport(const platform::RuntimeError &error)
 {
     modErrors::gErrMsg = modErrors::ErrorReport(error);
@@ -68,11 +65,11 @@ int GetUserLevel(const QString &userName, bool storedOnly)
 
 int AdvanceUserLevel(const QString &userName, int newLevel)
 {
-    int result = PracticeMoved;
+    int result = PracticeLevelMoved;
     try {
         const int stored = GetUserLevel(gUserName, true);
         if (gLevel >= stored || gLevel < 1) {
-            result = Stored;
+            result = LevelStored;
             db::Recordset &users = userRows::users();
             if (!userRows::findUser(users, userName)) {
                 // Users are never deleted, so this is a name nobody created:
@@ -92,9 +89,23 @@ int AdvanceUserLevel(const QString &userName, int newLevel)
             ++gLevel;
         }
     } catch (const platform::RuntimeError &error) {
+        // Only the store can fail, and a pass that is not in the file must
+        // not be taken for one that is.
         storeReport(error);
+        result = error.number();
     }
     return result;
+}
+
+bool StorePass(int newLevel)
+{
+    const int result = AdvanceUserLevel(gUserName, newLevel);
+    if (result == LevelStored || result == PracticeLevelMoved)
+        return true;
+    modErrors::gErrMsg = QStringLiteral("Your pass could not be saved, so this level will have to "
+                                        "be passed again.\r\r") +
+                         modErrors::gErrMsg;
+    return false;
 }
 
 void SetLevel(int level)

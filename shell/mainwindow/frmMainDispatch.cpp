@@ -71,22 +71,31 @@ void frmMain::RunLevelTest()
         window->mblnDoNotDisplayMsgBox = true;
         window->Unload();
     };
+    // The test has stored its pass (or said it could not): a level already
+    // in the file is not written again, so a failure is reported once.
+    const int storedNow = modMain::GetUserLevel(modMain::gUserName, true);
     switch (row->judging) {
     case levels::Judging::OrderTest:
         if (window->Tag() == NextLevelTag) {
-            if (!practising)
-                modMain::AdvanceUserLevel(modMain::gUserName, row->storedOnPass);
+            const bool saved = practising || storedNow == row->storedOnPass ||
+                               modMain::StorePass(row->storedOnPass);
             unload(row->exitFlag);
             EnableDisableMenus(true);
+            if (!saved)
+                modErrors::ShowPendingMessage(this);
             continueAfterPass(row->after);
         } else {
             // Leaving without the next-level button takes back a pass the
             // test stored; while practising there is nothing to take back,
             // and storing the level would lower the learner's own.
-            if (levels::restoresOnLeaving(level) && !practising)
-                modMain::AdvanceUserLevel(modMain::gUserName, level);
+            const bool takeBack =
+                levels::restoresOnLeaving(level) && !practising && storedNow != level;
+            const bool failed = takeBack && modMain::AdvanceUserLevel(modMain::gUserName, level) !=
+                                                modMain::LevelStored;
             unload(row->exitFlag);
             MainScreen();
+            if (failed)
+                modErrors::ShowPendingMessage(this);
         }
         break;
     case levels::Judging::StoredReaches25: {

@@ -1,3 +1,4 @@
+#include "platform/core/RuntimeError.h"
 #include "platform/db/Database.h"
 #include "platform/forms/Screen.h"
 #include "resources/StringTable.h"
@@ -261,7 +262,7 @@ TEST_F(UsersTest, ALevelAnotherProgramStoredMeanwhileIsNeverLowered)
     db::Database::openExisting(folder.usersDatabase())
         ->exec(QStringLiteral("UPDATE UserDetails SET LevelAt = 7 WHERE UserName = 'Anya'"));
 
-    EXPECT_EQ(AdvanceUserLevel(gUserName, 0), -1);
+    EXPECT_EQ(AdvanceUserLevel(gUserName, 0), platform::err::DatabaseError);
     EXPECT_TRUE(gErrMsg.contains(QStringLiteral("Row cannot be located for updating")))
         << gErrMsg.toStdString();
     EXPECT_EQ(storedField(gUserName, QStringLiteral("LevelAt")).toInteger(), 7);

@@ -87,6 +87,9 @@ public:
     std::function<void(QWidget &window, const QString &name)> onShown;
     // The highest level done so far.
     int lastDone() const { return m_lastDone; }
+    // The learner's program folder: its own users database, the rest linked
+    // to the folder the driver was given.
+    QString folder() const { return m_folder.path(); }
     // The caption of each exercise window, in the order they came up.
     const QStringList &captions() const { return m_captions; }
     MessageBoxScript &boxes() { return m_boxes; }

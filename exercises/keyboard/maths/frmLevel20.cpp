@@ -277,7 +277,7 @@ void frmLevel20::MarkTest()
     }
     words::showScore(this, score, mintQuestionCount);
     if (words::passes(score, mintQuestionCount, modMain::GetPassMark(m_levelDbPath)))
-        words::storePass(ownLevel());
+        words::storePass(this, ownLevel());
 }
 
 void frmLevel20::cmdExit_Click()

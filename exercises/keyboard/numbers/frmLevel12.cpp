@@ -239,7 +239,7 @@ void frmLevel12::MarkTest()
     ShowCorrectWords(true);
     words::showScore(this, score, mintQuestionCount);
     if (words::passes(score, mintQuestionCount, modMain::GetPassMark(m_levelDbPath)))
-        words::storePass(ownLevel());
+        words::storePass(this, ownLevel());
 }
 
 void frmLevel12::cmdExit_Click()

@@ -1,6 +1,7 @@
 #include "exercises/keyboard/words/TestPass.h"
 
 #include "platform/services/MessageBoxStyle.h"
+#include "shell/modErrors.h"
 #include "shell/modMain.h"
 
 #include <QString>
@@ -20,12 +21,15 @@ bool passes(int score, int questions, int passMark)
     return passMark == -1 ? score == questions : score >= passMark;
 }
 
-bool storePass(int ownLevel)
+bool storePass(QWidget *owner, int ownLevel)
 {
     const int stored = modMain::GetUserLevel(modMain::gUserName, true);
     if (stored > ownLevel || stored > modMain::GetUserLevel(modMain::gUserName, false))
         return false;
-    modMain::AdvanceUserLevel(modMain::gUserName, 0);
+    if (!modMain::StorePass(0)) {
+        modErrors::ShowPendingMessage(owner);
+        return false;
+    }
     modMain::RefreshMainMenus(true);
     modMain::SetLevel(-1);
     return true;

@@ -13,7 +13,8 @@ bool passes(int score, int questions, int passMark);
 // Stores the level after ownLevel for the learner, refreshes the menus and
 // moves the level database on, while the stored level is still ownLevel and
 // the learner is not practising an earlier level: a second pass in the same
-// window would otherwise skip a level. Whether it stored.
-bool storePass(int ownLevel);
+// window would otherwise skip a level. Whether it stored; a store that
+// failed is reported over owner at once.
+bool storePass(QWidget *owner, int ownLevel);
 
 } // namespace words

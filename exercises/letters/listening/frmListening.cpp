@@ -258,7 +258,8 @@ void frmListening::FinishTest()
     cmdUndo->hide();
     if (passed) {
         cmdRepeatLetter->setCaption(NextLevel);
-        modMain::AdvanceUserLevel(modMain::gUserName, m_design.storedOnPass);
+        if (!modMain::StorePass(m_design.storedOnPass))
+            modErrors::ShowPendingMessage(this);
     } else {
         cmdRepeatLetter->setCaption(StartTest);
     }

@@ -8,6 +8,7 @@
 #include "platform/services/MessageBoxStyle.h"
 #include "resources/StringTable.h"
 #include "shell/Guarded.h"
+#include "shell/modErrors.h"
 #include "shell/modMain.h"
 
 #include <algorithm>
@@ -139,11 +140,18 @@ void clsGujTest::Passed(order::OrderBoard &board, order::Reward &reward)
     // The animation and the applause go on while the box is open.
     board.message(text, services::MessageBoxStyle::OkOnly);
 
-    board.setNextLevelVisible(offersNextLevel(stored, modMain::gLevel));
-    modMain::AdvanceUserLevel(modMain::gUserName, 0);
+    const bool offered = offersNextLevel(stored, modMain::gLevel);
+    const bool saved = modMain::StorePass(0);
+    // A pass the file does not hold leads nowhere: the learner is told
+    // at once, and the level stays theirs to pass again.
+    board.setNextLevelVisible(saved && offered);
     board.setDoNotDisplayMsgBox(true);
 
     reward.stopReward();
+    if (!saved) {
+        board.message(modErrors::gErrMsg, services::MessageBoxStyle::Exclamation);
+        modErrors::gErrMsg.clear();
+    }
     ShowCorrectOrder(board, true);
     board.setResetVisible(false);
 }
