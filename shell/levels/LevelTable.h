@@ -12,11 +12,11 @@ namespace levels {
 // How the dispatcher learns the outcome of a level's window.
 enum class Judging
 {
-    OrderTest,       // passed when the window's Tag is "Next Level"
-    OwnPass,         // the window stores its own pass (letter listening)
-    StoredReaches25, // passed when the stored level is 25 afterwards (vowel listening)
-    NoTest,          // nothing to pass (syllable chart)
-    ByWindow,        // a modeless window judges and stores by itself
+    OrderTest,         // passed when the window's Tag is "Next Level"
+    OwnPass,           // the window stores its own pass (letter listening)
+    StoredReachesPass, // passed when the stored level is what a pass stores (vowel listening)
+    NoTest,            // nothing to pass (syllable chart)
+    ByWindow,          // a modeless window judges and stores by itself
 };
 
 // Where the learner goes after a pass judged by the dispatcher.
@@ -57,76 +57,218 @@ struct MenuItem
 
 struct LevelRow
 {
-    int level;
-    const char *form;    // the window's form name
-    const char *caption; // the window's caption, exactly
-    bool modal;
-    int numberStage;              // NumberStage to set first, or -1
-    int maxWords;                 // MAX_WORDS to set next, or 0
-    const char *nextLevelCaption; // of an order test's next-level button, or nullptr
-    Judging judging;
-    bool exitFlag;    // mblnExit before the dispatcher unloads the window
-    int storedOnPass; // the level the dispatcher stores on a pass, or 0
-    AfterPass after;
-    MenuItem menu;
-    OwnLevel ownLevel;
-    bool menuHides; // the menu choice hides the main window itself
-    MenuCalls menuCalls;
-    int tiles; // letters an order test deals (its letter count), else 0
+    int level = 0;
+    const char *form = nullptr;    // the window's form name
+    const char *caption = nullptr; // the window's caption, exactly
+    bool modal = true;
+    int numberStage = -1;                   // NumberStage to set first, or -1
+    int maxWords = 0;                       // MAX_WORDS to set next, or 0
+    const char *nextLevelCaption = nullptr; // of an order test's next-level button, or nullptr
+    Judging judging = Judging::NoTest;
+    bool exitFlag = false; // mblnExit before the dispatcher unloads the window
+    // The level a pass stores; 0: the stored level plus one.
+    int storedOnPass = 0;
+    AfterPass after = AfterPass::None;
+    MenuItem menu{0, -1};
+    OwnLevel ownLevel = OwnLevel::AtMost;
+    bool menuHides = false; // the menu choice hides the main window itself
+    MenuCalls menuCalls = MenuCalls::Test;
+    int tiles = 0; // letters an order test deals (its letter count), else 0
+    // Leaving the test without the next-level button stores this level
+    // again, taking back the pass the test stored.
+    bool takesPassBackOnLeaving = false;
+    // A pass while practising this level offers the next level.
+    bool nextLevelWhilePractising = true;
+    // When a test leaves this level stored, the main window opens its
+    // lessons; otherwise it goes home.
+    bool lessonAfterTest = true;
+    // The lesson shows the instruction strip "numberinstruction2.gif"
+    // instead of "instruction2.gif".
+    bool numberInstruction = false;
 };
+
+// Builds a row with each value named where it is given; a kind of window
+// starts from what its rows share.
+class Row
+{
+public:
+    constexpr Row(int level, const char *form, const char *caption)
+    {
+        m_row.level = level;
+        m_row.form = form;
+        m_row.caption = caption;
+    }
+    constexpr operator LevelRow() const { return m_row; }
+
+    constexpr Row modeless() const { return with(&LevelRow::modal, false); }
+    constexpr Row stage(int numberStage, int maxWords) const
+    {
+        return with(&LevelRow::numberStage, numberStage).with(&LevelRow::maxWords, maxWords);
+    }
+    constexpr Row nextLevelCaption(const char *text) const
+    {
+        return with(&LevelRow::nextLevelCaption, text);
+    }
+    constexpr Row judging(Judging how) const { return with(&LevelRow::judging, how); }
+    constexpr Row exitFlag() const { return with(&LevelRow::exitFlag, true); }
+    constexpr Row storedOnPass(int level) const { return with(&LevelRow::storedOnPass, level); }
+    constexpr Row after(AfterPass where) const { return with(&LevelRow::after, where); }
+    constexpr Row menu(int exercise, int item) const
+    {
+        return with(&LevelRow::menu, MenuItem{exercise, item});
+    }
+    constexpr Row ownLevel(OwnLevel rule) const { return with(&LevelRow::ownLevel, rule); }
+    constexpr Row menuHides() const { return with(&LevelRow::menuHides, true); }
+    constexpr Row menuCalls(MenuCalls calls) const { return with(&LevelRow::menuCalls, calls); }
+    constexpr Row tiles(int count) const { return with(&LevelRow::tiles, count); }
+    constexpr Row takesPassBackOnLeaving() const
+    {
+        return with(&LevelRow::takesPassBackOnLeaving, true);
+    }
+    constexpr Row noNextLevelWhilePractising() const
+    {
+        return with(&LevelRow::nextLevelWhilePractising, false);
+    }
+    constexpr Row homeAfterTest() const { return with(&LevelRow::lessonAfterTest, false); }
+    constexpr Row numberInstruction() const { return with(&LevelRow::numberInstruction, true); }
+
+private:
+    template <typename Field, typename Value>
+    constexpr Row with(Field LevelRow::*field, Value value) const
+    {
+        Row copy = *this;
+        copy.m_row.*field = value;
+        return copy;
+    }
+
+    LevelRow m_row;
+};
+
+// A letter-order test: its lessons first, a pass stores the next level.
+constexpr Row orderTest(int level, const char *form, const char *caption)
+{
+    return Row(level, form, caption)
+        .judging(Judging::OrderTest)
+        .storedOnPass(level + 1)
+        .ownLevel(OwnLevel::Equal)
+        .menuCalls(MenuCalls::Lesson);
+}
+
+// A listening test: its lessons first, then the test, which stores its pass.
+constexpr Row listeningTest(int level, const char *form, const char *caption)
+{
+    return Row(level, form, caption).exitFlag().menuHides().menuCalls(MenuCalls::LessonTestShow);
+}
+
+// A window the learner closes, which stores its own pass.
+constexpr Row keyboardTest(int level, const char *form, const char *caption)
+{
+    return Row(level, form, caption).modeless().judging(Judging::ByWindow);
+}
 
 inline constexpr int LevelCount = 25;
 // The stored level after the last level has been passed.
 inline constexpr int CourseDone = LevelCount + 1;
 
 inline constexpr std::array<LevelRow, LevelCount> Table{{
-    // clang-format off
-    {1, "frmTest8", "Level 1 - KA to ZA", true, -1, 0, nullptr, Judging::OrderTest, false, 2, AfterPass::NextLessons, {1, 0}, OwnLevel::Equal, false, MenuCalls::Lesson, 8},
-    {2, "frmTest10", "Level 2 - TA to NA", true, -1, 0, nullptr, Judging::OrderTest, false, 3, AfterPass::NextTest, {1, 1}, OwnLevel::Equal, false, MenuCalls::Lesson, 10},
-    {3, "frmTest18", "Level 3 - KA to NA", true, -1, 0, nullptr, Judging::OrderTest, false, 4, AfterPass::NextLessons, {1, 2}, OwnLevel::Equal, false, MenuCalls::Lesson, 18},
-    {4, "frmTest8", "Level 4 - PA to LA", true, -1, 0, "Next Test", Judging::OrderTest, false, 5, AfterPass::NextTest, {1, 3}, OwnLevel::Equal, false, MenuCalls::Lesson, 8},
-    {5, "frmTest18", "Level 5 - TA to LA", true, -1, 0, nullptr, Judging::OrderTest, false, 6, AfterPass::NextLessons, {1, 4}, OwnLevel::Equal, false, MenuCalls::Lesson, 18},
-    {6, "frmTest8", "Level 6 - VA to GNA", true, -1, 0, "Next Test", Judging::OrderTest, false, 7, AfterPass::NextTest, {1, 5}, OwnLevel::Equal, false, MenuCalls::Lesson, 8},
-    {7, "frmTest16", "Level 7 - PA to GNA", true, -1, 0, "Final Test", Judging::OrderTest, false, 8, AfterPass::NextTest, {1, 6}, OwnLevel::Equal, false, MenuCalls::Lesson, 16},
-    {8, "frmTest34", "Level 8 - KA to GNA", true, -1, 0, nullptr, Judging::OrderTest, false, 9, AfterPass::NextLessons, {1, 7}, OwnLevel::Equal, false, MenuCalls::Lesson, 34},
-    {9, "frmLevel9", "Listening", true, -1, 0, nullptr, Judging::OwnPass, true, 0, AfterPass::None, {2, -1}, OwnLevel::AtMost, true, MenuCalls::LessonTestShow, 0},
-    {10, "frmLevel10", "Spelling", false, -1, 0, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {3, -1}, OwnLevel::AtMost, true, MenuCalls::LessonTestMainScreen, 0},
-    {11, "frmTest12", "Vowels", true, -1, 0, nullptr, Judging::OrderTest, false, 12, AfterPass::InformationScreen, {4, -1}, OwnLevel::Equal, false, MenuCalls::Lesson, 12},
-    {12, "frmLevel19", "Listening Vowels", true, -1, 0, nullptr, Judging::StoredReaches25, true, 0, AfterPass::InformationScreen, {5, -1}, OwnLevel::AtMost, true, MenuCalls::LessonTestShow, 0},
-    {13, "frmLevel25", "Full Alphabets", true, -1, 0, nullptr, Judging::NoTest, false, 0, AfterPass::None, {6, -1}, OwnLevel::AtMost, true, MenuCalls::TestShow, 0},
-    {14, "frmTest10", "Numbers - 1 to 10", true, -1, 0, nullptr, Judging::OrderTest, false, 15, AfterPass::InformationScreen, {7, 0}, OwnLevel::Equal, false, MenuCalls::Lesson, 10},
-    {15, "frmLevel12", "Numbers - 1 to 20", false, 1, 20, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {7, 1}, OwnLevel::AtMost, false, MenuCalls::TestMainScreen, 0},
-    {16, "frmLevel12", "Numbers - 21 to 40", false, 2, 20, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {7, 2}, OwnLevel::AtMost, false, MenuCalls::TestMainScreen, 0},
-    {17, "frmLevel12", "Numbers - 41 to 60", false, 3, 20, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {7, 3}, OwnLevel::AtMost, false, MenuCalls::TestMainScreen, 0},
-    {18, "frmLevel12", "Numbers - 61 to 80", false, 4, 20, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {7, 4}, OwnLevel::AtMost, false, MenuCalls::TestMainScreen, 0},
-    {19, "frmLevel12", "Numbers - 81 to 100", false, 5, 20, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {7, 5}, OwnLevel::AtMost, false, MenuCalls::TestMainScreen, 0},
-    {20, "frmLevel12", "Numbers - 1 to 100", false, 0, 100, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {7, 6}, OwnLevel::AtMost, false, MenuCalls::TestMainScreen, 0},
-    {21, "frmLevel20", "Maths - Plus", false, 1, 50, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {8, 0}, OwnLevel::AtMost, true, MenuCalls::Test, 0},
-    {22, "frmLevel20", "Maths - Minus", false, 2, 50, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {8, 1}, OwnLevel::AtMost, true, MenuCalls::Test, 0},
-    {23, "frmLevel20", "Maths - Mulitplication", false, 3, 50, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {8, 2}, OwnLevel::AtMost, true, MenuCalls::Test, 0},
-    {24, "frmLevel20", "Maths - Division", false, 4, 50, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {8, 3}, OwnLevel::AtMost, true, MenuCalls::Test, 0},
-    {25, "frmLevel20", "Maths - All", false, 5, 50, nullptr, Judging::ByWindow, false, 0, AfterPass::None, {8, 4}, OwnLevel::AtMost, true, MenuCalls::Test, 0},
-    // clang-format on
+    orderTest(1, "frmTest8", "Level 1 - KA to ZA")
+        .tiles(8)
+        .after(AfterPass::NextLessons)
+        .menu(1, 0),
+    orderTest(2, "frmTest10", "Level 2 - TA to NA").tiles(10).after(AfterPass::NextTest).menu(1, 1),
+    orderTest(3, "frmTest18", "Level 3 - KA to NA")
+        .tiles(18)
+        .after(AfterPass::NextLessons)
+        .menu(1, 2)
+        .takesPassBackOnLeaving(),
+    orderTest(4, "frmTest8", "Level 4 - PA to LA")
+        .tiles(8)
+        .nextLevelCaption("Next Test")
+        .after(AfterPass::NextTest)
+        .menu(1, 3),
+    orderTest(5, "frmTest18", "Level 5 - TA to LA")
+        .tiles(18)
+        .after(AfterPass::NextLessons)
+        .menu(1, 4)
+        .takesPassBackOnLeaving(),
+    orderTest(6, "frmTest8", "Level 6 - VA to GNA")
+        .tiles(8)
+        .nextLevelCaption("Next Test")
+        .after(AfterPass::NextTest)
+        .menu(1, 5),
+    orderTest(7, "frmTest16", "Level 7 - PA to GNA")
+        .tiles(16)
+        .nextLevelCaption("Final Test")
+        .after(AfterPass::NextTest)
+        .menu(1, 6)
+        .takesPassBackOnLeaving(),
+    orderTest(8, "frmTest34", "Level 8 - KA to GNA")
+        .tiles(34)
+        .after(AfterPass::NextLessons)
+        .menu(1, 7)
+        .noNextLevelWhilePractising(),
+    listeningTest(9, "frmLevel9", "Listening")
+        .judging(Judging::OwnPass)
+        .menu(2, -1)
+        .homeAfterTest(),
+    keyboardTest(10, "frmLevel10", "Spelling")
+        .menu(3, -1)
+        .menuHides()
+        .menuCalls(MenuCalls::LessonTestMainScreen)
+        .homeAfterTest(),
+    orderTest(11, "frmTest12", "Vowels")
+        .tiles(12)
+        .after(AfterPass::InformationScreen)
+        .menu(4, -1)
+        .noNextLevelWhilePractising()
+        .homeAfterTest()
+        .numberInstruction(),
+    listeningTest(12, "frmLevel19", "Listening Vowels")
+        .judging(Judging::StoredReachesPass)
+        .storedOnPass(25)
+        .after(AfterPass::InformationScreen)
+        .menu(5, -1),
+    Row(13, "frmLevel25", "Full Alphabets").menu(6, -1).menuHides().menuCalls(MenuCalls::TestShow),
+    orderTest(14, "frmTest10", "Numbers - 1 to 10")
+        .tiles(10)
+        .after(AfterPass::InformationScreen)
+        .menu(7, 0)
+        .homeAfterTest(),
+    keyboardTest(15, "frmLevel12", "Numbers - 1 to 20")
+        .stage(1, 20)
+        .menu(7, 1)
+        .menuCalls(MenuCalls::TestMainScreen),
+    keyboardTest(16, "frmLevel12", "Numbers - 21 to 40")
+        .stage(2, 20)
+        .menu(7, 2)
+        .menuCalls(MenuCalls::TestMainScreen),
+    keyboardTest(17, "frmLevel12", "Numbers - 41 to 60")
+        .stage(3, 20)
+        .menu(7, 3)
+        .menuCalls(MenuCalls::TestMainScreen),
+    keyboardTest(18, "frmLevel12", "Numbers - 61 to 80")
+        .stage(4, 20)
+        .menu(7, 4)
+        .menuCalls(MenuCalls::TestMainScreen),
+    keyboardTest(19, "frmLevel12", "Numbers - 81 to 100")
+        .stage(5, 20)
+        .menu(7, 5)
+        .menuCalls(MenuCalls::TestMainScreen),
+    keyboardTest(20, "frmLevel12", "Numbers - 1 to 100")
+        .stage(0, 100)
+        .menu(7, 6)
+        .menuCalls(MenuCalls::TestMainScreen),
+    keyboardTest(21, "frmLevel20", "Maths - Plus").stage(1, 50).menu(8, 0).menuHides(),
+    keyboardTest(22, "frmLevel20", "Maths - Minus").stage(2, 50).menu(8, 1).menuHides(),
+    keyboardTest(23, "frmLevel20", "Maths - Mulitplication").stage(3, 50).menu(8, 2).menuHides(),
+    keyboardTest(24, "frmLevel20", "Maths - Division").stage(4, 50).menu(8, 3).menuHides(),
+    keyboardTest(25, "frmLevel20", "Maths - All").stage(5, 50).menu(8, 4).menuHides(),
 }};
 
 // The row of a level from 1 to 25; nullptr for any other.
 constexpr const LevelRow *row(int level)
 {
     return level >= 1 && level <= LevelCount ? &Table[std::size_t(level - 1)] : nullptr;
-}
-
-// Levels 3, 5 and 7: leaving their test without the next-level button
-// stores the level again.
-constexpr bool restoresOnLeaving(int level)
-{
-    return level == 3 || level == 5 || level == 7;
-}
-
-// The letter lesson of level 11 shows the instruction strip
-// "numberinstruction2.gif" instead of "instruction2.gif".
-constexpr bool showsNumberInstruction(int level)
-{
-    return level == 11;
 }
 
 } // namespace levels

@@ -88,8 +88,7 @@ void frmMain::RunLevelTest()
             // Leaving without the next-level button takes back a pass the
             // test stored; while practising there is nothing to take back,
             // and storing the level would lower the learner's own.
-            const bool takeBack =
-                levels::restoresOnLeaving(level) && !practising && storedNow != level;
+            const bool takeBack = row->takesPassBackOnLeaving && !practising && storedNow != level;
             const bool failed = takeBack && modMain::AdvanceUserLevel(modMain::gUserName, level) !=
                                                 modMain::LevelStored;
             unload(row->exitFlag);
@@ -98,8 +97,8 @@ void frmMain::RunLevelTest()
                 modErrors::ShowPendingMessage(this);
         }
         break;
-    case levels::Judging::StoredReaches25: {
-        const bool passed = modMain::GetUserLevel(modMain::gUserName, true) == 25;
+    case levels::Judging::StoredReachesPass: {
+        const bool passed = storedNow == row->storedOnPass;
         unload(row->exitFlag);
         if (passed) {
             EnableDisableMenus(true);
@@ -157,8 +156,8 @@ void frmMain::continueAfterPass(levels::AfterPass after)
 
 void frmMain::ContinueAfterTest()
 {
-    const int stored = modMain::GetUserLevel(modMain::gUserName, true);
-    if (stored == 9 || stored == 10 || stored == 11 || stored == 14) {
+    const levels::LevelRow *stored = levels::row(modMain::GetUserLevel(modMain::gUserName, true));
+    if (stored != nullptr && !stored->lessonAfterTest) {
         MainScreen();
         Show();
         return;

@@ -120,8 +120,9 @@ bool frmMain::RunLevel()
             box->show();
 
         controls::showAnimation(*AnimClick, QStringLiteral("\\Animation\\click.gif"));
-        const bool numbers =
-            levels::showsNumberInstruction(modMain::GetUserLevel(modMain::gUserName, false));
+        const levels::LevelRow *level =
+            levels::row(modMain::GetUserLevel(modMain::gUserName, false));
+        const bool numbers = level != nullptr && level->numberInstruction;
         controls::showAnimation(*Instruction2,
                                 numbers ? QStringLiteral("\\Animation\\numberinstruction2.gif")
                                         : QStringLiteral("\\Animation\\instruction2.gif"));
