@@ -8,6 +8,8 @@ namespace modMain::userRows {
 
 db::Recordset &users()
 {
+    if (!gRsUsers && gUsersOpenFailure)
+        throw *gUsersOpenFailure;
     if (!gRsUsers)
         platform::raise(platform::err::ObjectNotSet);
     return *gRsUsers;

@@ -11,7 +11,8 @@ class Variant;
 // equal upper-cased, so "anya" finds the row of "Anya".
 namespace modMain::userRows {
 
-// The users recordset; run-time error 91 when start-up could not open it.
+// The users recordset; when start-up could not open it, the open's failure
+// kept in gUsersOpenFailure, else run-time error 91.
 db::Recordset &users();
 
 bool sameName(const db::Variant &storedName, const QString &userName);

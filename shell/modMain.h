@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/RuntimeError.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "shell/KeyboardChar.h"
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -29,6 +31,10 @@ extern QString gDbPath;
 // Held open from start-up until CloseDatabaseAndEnd.
 extern std::unique_ptr<db::Connection> gConn;
 extern std::unique_ptr<db::Recordset> gRsUsers;
+// Why start-up could not open the users database, kept where every user
+// check should report it rather than the missing recordset: a file that
+// cannot be written to undo an interrupted write.
+extern std::optional<platform::RuntimeError> gUsersOpenFailure;
 
 extern std::vector<Letter> gLetters; // indices 1..gLetterCount (element 0 unused)
 extern int gLetterCount;

@@ -10,6 +10,7 @@ QString gDbPath;
 
 std::unique_ptr<db::Connection> gConn;
 std::unique_ptr<db::Recordset> gRsUsers;
+std::optional<platform::RuntimeError> gUsersOpenFailure;
 
 std::vector<Letter> gLetters;
 int gLetterCount = 0;
@@ -23,6 +24,7 @@ void resetForTests()
 {
     gRsUsers.reset();
     gConn.reset();
+    gUsersOpenFailure.reset();
     gUserName.clear();
     gLevel = 0;
     gLevelDbPath.clear();

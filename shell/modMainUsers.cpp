@@ -1,5 +1,6 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/db/DuplicateValue.h"
+#include "platform/db/ReadOnlyDatabase.h"
 #include "platform/db/Variant.h"
 #include "platform/forms/Screen.h"
 #include "platform/services/ProgramEnd.h"
@@ -55,6 +56,7 @@ QString ConnectionString(const QString &databasePath)
 
 void OpenUserDatabase()
 {
+    gUsersOpenFailure.reset();
     try {
         forms::Screen::setMousePointer(forms::Hourglass);
         gConn = std::make_unique<db::Connection>();
@@ -63,6 +65,11 @@ void OpenUserDatabase()
         gRsUsers = std::make_unique<db::Recordset>();
         gRsUsers->Open(QStringLiteral("select * from UserDetails Order by UserName"), *gConn,
                        StaticCursor, OptimisticLock);
+    } catch (const db::ReadOnlyDatabase &error) {
+        // Every check reports it: the learner hears why nobody can log in,
+        // not that an object is missing.
+        storeReport(error);
+        gUsersOpenFailure = error;
     } catch (const platform::RuntimeError &error) {
         // Start-up goes on; the next user check meets an error of its own.
         storeReport(error);

@@ -2,6 +2,7 @@
 
 #include "platform/core/RuntimeError.h"
 #include "platform/db/DuplicateValue.h"
+#include "platform/db/ReadOnlyDatabase.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,8 +50,16 @@ std::unique_ptr<Database> Database::openExisting(const QString &localFile)
     // Without SQLITE_OPEN_CREATE a file that vanished meanwhile is an error too.
     auto database = open(localFile, SQLITE_OPEN_READWRITE);
     // SQLite reads the header lazily; a file that is no database fails here,
-    // not at the first query.
-    database->exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    // not at the first query. This read also undoes a write that was killed
+    // half-way, from the journal it left, and fails where that cannot write.
+    if (sqlite3_exec(database->m_handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr,
+                     nullptr) != SQLITE_OK) {
+        const int code = sqlite3_extended_errcode(database->m_handle) & 0xff;
+        const QString journal = localFile + QStringLiteral("-journal");
+        if ((code == SQLITE_READONLY || code == SQLITE_CANTOPEN) && QFileInfo::exists(journal))
+            throw ReadOnlyDatabase(localFile, journal);
+        database->fail();
+    }
     return database;
 }
 

@@ -15,7 +15,8 @@ class Database final
 {
 public:
     // An existing file, read-write where the file system allows it; a missing
-    // file raises 53 "File not found" and nothing is created.
+    // file raises 53 "File not found" and nothing is created. A write killed
+    // half-way is undone here; where it cannot be, ReadOnlyDatabase.
     static std::unique_ptr<Database> openExisting(const QString &localFile);
     // A new, empty file; refuses one that exists.
     static std::unique_ptr<Database> create(const QString &localFile);

@@ -5,13 +5,24 @@
 // reported as "error ..." and ends it with status 1.
 //
 //     users_worker USERS_DB NAME_PREFIX USERS ADVANCES   (USERS 0: for ever)
+//
+// Or it holds a write half-done until it is killed: every learner's level
+// changed in a transaction whose first pages are already in the file, and
+// "held" reported.
+//
+//     users_worker USERS_DB hold
+#include "platform/core/RuntimeError.h"
+#include "platform/db/Database.h"
 #include "shell/PasswordHash.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 
 #include <QApplication>
 
+#include <chrono>
 #include <cstdio>
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -28,6 +39,25 @@ void report(const QString &line)
     std::fflush(stdout);
 }
 
+int holdAWrite(const QString &usersDatabase)
+{
+    std::unique_ptr<db::Database> database;
+    try {
+        database = db::Database::openExisting(usersDatabase);
+        // One page of cache: the update's pages spill into the file before
+        // the commit, after the journal that undoes them.
+        database->exec(QStringLiteral("PRAGMA cache_size=1"));
+        database->exec(QStringLiteral("BEGIN"));
+        database->exec(QStringLiteral("UPDATE UserDetails SET LevelAt = LevelAt + 1"));
+    } catch (const platform::RuntimeError &error) {
+        modErrors::gErrMsg = error.description();
+        return fail(QStringLiteral("hold"));
+    }
+    report(QStringLiteral("held"));
+    for (;;)
+        std::this_thread::sleep_for(std::chrono::hours(1));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -35,8 +65,11 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[2]) == "hold")
+        return holdAWrite(QString::fromLocal8Bit(argv[1]));
     if (argc != 5) {
-        std::fprintf(stderr, "usage: users_worker USERS_DB NAME_PREFIX USERS ADVANCES\n");
+        std::fprintf(stderr, "usage: users_worker USERS_DB NAME_PREFIX USERS ADVANCES\n"
+                             "       users_worker USERS_DB hold\n");
         return 2;
     }
     const QString prefix = QString::fromLocal8Bit(argv[2]);

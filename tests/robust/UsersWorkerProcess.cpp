@@ -11,12 +11,21 @@
 UsersWorkerProcess::UsersWorkerProcess(const QString &usersDatabase, const QString &namePrefix,
                                        int users, int advances)
 {
+    start({usersDatabase, namePrefix, QString::number(users), QString::number(advances)});
+}
+
+UsersWorkerProcess::UsersWorkerProcess(const QString &usersDatabase)
+{
+    start({usersDatabase, QStringLiteral("hold")});
+}
+
+void UsersWorkerProcess::start(const QStringList &arguments)
+{
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(QStringLiteral(USERS_WORKER),
-                    {usersDatabase, namePrefix, QString::number(users), QString::number(advances)});
+    m_process.start(QStringLiteral(USERS_WORKER), arguments);
 }
 
 UsersWorkerProcess::~UsersWorkerProcess()

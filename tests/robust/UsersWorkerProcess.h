@@ -13,6 +13,9 @@ public:
     // users 0: it goes on until it is killed.
     UsersWorkerProcess(const QString &usersDatabase, const QString &namePrefix, int users,
                        int advances);
+    // One that holds a write half-done (the "hold" mode); it has reported
+    // "held" once the file is left to be mended by the journal.
+    explicit UsersWorkerProcess(const QString &usersDatabase);
     ~UsersWorkerProcess();
     Q_DISABLE_COPY_MOVE(UsersWorkerProcess)
 
@@ -30,6 +33,7 @@ public:
     QMap<QString, int> committedLevels() const;
 
 private:
+    void start(const QStringList &arguments);
     void readLines();
 
     QProcess m_process;

@@ -2,6 +2,7 @@
 #include "platform/controls/PasswordBox.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
+#include "platform/core/RuntimeError.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/Variant.h"
@@ -11,6 +12,7 @@
 #include "shell/dialogs/frmNewUser.h"
 #include "shell/mainwindow/frmMain.h"
 #include "shell/modMain.h"
+#include "tests/robust/UsersWorkerProcess.h"
 #include "tests/support/FakeSoundBackend.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/MessageBoxScript.h"
@@ -25,6 +27,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTest>
 
@@ -339,15 +342,49 @@ TEST_F(StartUp, OnAn800x600ScreenTheMainWindowComesUpCompact)
     EXPECT_EQ(main->ssPnlInfo->Height(), 7920);
 }
 
+QString journalOf(const TempProgramFolder &f)
+{
+    return f.usersDatabase() + QStringLiteral("-journal");
+}
+
+// A copy of the program killed in the middle of a write that had already
+// reached the file: only the journal it left makes the file whole again.
+void leaveAHotJournal(const TempProgramFolder &f)
+{
+    {
+        // More rows than the held update's one page of cache holds.
+        schema::Writer learners(f.usersDatabase());
+        learners.begin();
+        for (int i = 1; i <= 300; ++i)
+            learners.addUser(QStringLiteral("Kid%1").arg(i), QStringLiteral("pw"), 3);
+        learners.commit();
+    }
+    const QByteArray committed = fileBytes(f.usersDatabase());
+    UsersWorkerProcess holder(f.usersDatabase());
+    ASSERT_TRUE(holder.waitForReports(1, 60000));
+    holder.kill();
+    ASSERT_EQ(holder.lines().join(u'\n'), QStringLiteral("held"));
+    ASSERT_TRUE(QFileInfo(journalOf(f)).size() > 0);
+    ASSERT_NE(fileBytes(f.usersDatabase()), committed);
+}
+
 // A users database that is not what it should be, and the report that each
-// user check meets: no connection (91), or a connection without the users
-// table whose recordset stayed closed (3704).
+// user check meets: no connection (91), a connection without the users
+// table whose recordset stayed closed (3704), or a file that cannot be
+// written to undo an interrupted write, while it is read-only.
 struct BrokenUsersFile
 {
     const char *name;
     std::function<void(const TempProgramFolder &)> spoil;
     int reportedError;
+    // How the report's description begins, where it is the file's own.
+    const char *description = "";
+    // What is read-only while the program runs.
+    std::function<std::unique_ptr<ReadOnlyFolder>(const TempProgramFolder &)> readOnly = {};
 };
+
+constexpr const char *CannotUndoTheWrite =
+    "attempt to write a readonly database: Kelvo.kdt cannot be opened for writing";
 
 const BrokenUsersFile BrokenUsersFiles[] = {
     {"Missing", [](const TempProgramFolder &f) { QFile::remove(f.usersDatabase()); }, 91},
@@ -372,6 +409,13 @@ const BrokenUsersFile BrokenUsersFiles[] = {
          overwriteFile(f.usersDatabase(), header);
      },
      91},
+    {"HotJournalInAReadOnlyFolder", leaveAHotJournal, platform::err::DatabaseError,
+     CannotUndoTheWrite,
+     [](const TempProgramFolder &f) { return std::make_unique<ReadOnlyFolder>(f.path()); }},
+    {"ReadOnlyHotJournal", leaveAHotJournal, platform::err::DatabaseError, CannotUndoTheWrite,
+     [](const TempProgramFolder &f) {
+         return std::make_unique<ReadOnlyFolder>(f.path(), journalOf(f));
+     }},
 };
 
 class BrokenUsersDatabase : public StartUp, public ::testing::WithParamInterface<BrokenUsersFile>
@@ -381,12 +425,13 @@ class BrokenUsersDatabase : public StartUp, public ::testing::WithParamInterface
 // leaves the dialog open, and nothing is written to the folder.
 TEST_P(BrokenUsersDatabase, EachUserCheckShowsItsReportAndNothingIsWritten)
 {
-    GetParam().spoil(folder);
+    ASSERT_NO_FATAL_FAILURE(GetParam().spoil(folder));
     const QMap<QString, QByteArray> before = folderContents(folder.path());
     ProgramEndCatcher end;
     MessageBoxScript boxes;
-    const QString report =
-        QStringLiteral("Error No=%1\rError Description=").arg(GetParam().reportedError);
+    const QString report = QStringLiteral("Error No=%1\rError Description=%2")
+                               .arg(QString::number(GetParam().reportedError),
+                                    QString::fromLatin1(GetParam().description));
     boxes.expect(report, 48, services::MessageBoxAnswer::Ok)
         .expect(report, 48, services::MessageBoxAnswer::Ok);
     std::unique_ptr<WhenModal> newUserDialog;
@@ -406,7 +451,10 @@ TEST_P(BrokenUsersDatabase, EachUserCheckShowsItsReportAndNothingIsWritten)
         QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
     });
 
-    EXPECT_THROW(modMain::Main(), ProgramEnded);
+    {
+        const auto readOnly = GetParam().readOnly ? GetParam().readOnly(folder) : nullptr;
+        EXPECT_THROW(modMain::Main(), ProgramEnded);
+    }
 
     ASSERT_TRUE(login.done());
     ASSERT_TRUE(newUserDialog && newUserDialog->done());

@@ -2,6 +2,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 #include <pwd.h>
 #include <stdexcept>
@@ -14,11 +15,18 @@ constexpr QFileDevice::Permissions ReadAndSearch = QFileDevice::ReadOwner | QFil
                                                    QFileDevice::ReadOther | QFileDevice::ExeOther;
 constexpr QFileDevice::Permissions ReadOnly =
     QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+constexpr QFileDevice::Permissions WriteByAnyone =
+    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 } // namespace
 
 ReadOnlyFolder::ReadOnlyFolder(const QString &folder)
+    : ReadOnlyFolder(folder, QString())
+{}
+
+ReadOnlyFolder::ReadOnlyFolder(const QString &folder, const QString &onlyFile)
     : m_folder(folder)
+    , m_onlyFile(onlyFile.isEmpty() ? QString() : QFileInfo(onlyFile).absoluteFilePath())
     , m_previousUser(geteuid())
 {
     setWritable(false);
@@ -38,8 +46,14 @@ ReadOnlyFolder::~ReadOnlyFolder()
 
 void ReadOnlyFolder::setWritable(bool writable) const
 {
-    const QFileDevice::Permissions owner =
-        writable ? QFileDevice::WriteOwner : QFileDevice::Permissions();
+    // While this lives, what stays writable is writable by "nobody" as well.
+    const auto write = [&](const QString &path) {
+        if (writable)
+            return QFileDevice::Permissions(QFileDevice::WriteOwner);
+        if (!m_onlyFile.isEmpty() && QFileInfo(path).absoluteFilePath() != m_onlyFile)
+            return WriteByAnyone;
+        return QFileDevice::Permissions();
+    };
     QDirIterator entries(m_folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                          QDirIterator::Subdirectories);
     QStringList folders{m_folder};
@@ -48,8 +62,8 @@ void ReadOnlyFolder::setWritable(bool writable) const
         if (entries.fileInfo().isDir())
             folders << path;
         else
-            QFile::setPermissions(path, ReadOnly | owner);
+            QFile::setPermissions(path, ReadOnly | write(path));
     }
     for (const QString &path : folders)
-        QFile::setPermissions(path, ReadAndSearch | owner);
+        QFile::setPermissions(path, ReadAndSearch | write(path));
 }

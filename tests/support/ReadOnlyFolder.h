@@ -13,6 +13,9 @@ class ReadOnlyFolder final
 {
 public:
     explicit ReadOnlyFolder(const QString &folder);
+    // Only the file `onlyFile` in the folder; the folder and every other
+    // entry stay writable, for "nobody" too.
+    ReadOnlyFolder(const QString &folder, const QString &onlyFile);
     ~ReadOnlyFolder();
     Q_DISABLE_COPY_MOVE(ReadOnlyFolder)
 
@@ -20,5 +23,6 @@ private:
     void setWritable(bool writable) const;
 
     QString m_folder;
+    QString m_onlyFile;
     uid_t m_previousUser;
 };
