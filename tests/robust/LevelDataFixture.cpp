@@ -186,6 +186,7 @@ void LevelDataFixture::expectOutcome(const Choice &choice, const LevelCase &c, c
     EXPECT_FALSE(choice.shown);
     EXPECT_TRUE(main.isVisible());
     EXPECT_TRUE(main.ssPnlInfo->isVisible());
+    EXPECT_FALSE(main.pnl3dLetter->isVisible());
     EXPECT_TRUE(main.mnuFile->menuAction()->isVisible());
     // One report, also where the level's lesson, chosen first, meets the
     // spoilt data before its test does.
