@@ -1,5 +1,6 @@
 #include "exercises/letters/listening/frmListening.h"
 
+#include "exercises/letters/LetterMedia.h"
 #include "exercises/letters/listening/ListeningForms.h"
 #include "exercises/letters/order/clsGujTest.h"
 #include "platform/controls/LoadPicture.h"
@@ -72,6 +73,15 @@ void frmListening::Form_Load()
             modMain::ShowMessageBox(this, resources::LoadResString(resources::str::NoLetters),
                                     services::MessageBoxStyle::Exclamation);
             modMain::CloseDatabaseAndEnd();
+        }
+        // Every letter that may be asked, and the mark the answers are
+        // judged by, before the first question is drawn.
+        const int letters = playableLetters(m_design);
+        if (!exercises::letters::picturesServe(letters) ||
+            !exercises::letters::recordingsServe(letters) ||
+            !modMain::HasUsablePassMark(modMain::gLevelDbPath, m_design.questions)) {
+            cannotOpen = true;
+            return;
         }
         InitialiseTest();
         ArrangeFor800x600();

@@ -1,5 +1,6 @@
 #include "exercises/letters/order/frmTest.h"
 
+#include "exercises/letters/LetterMedia.h"
 #include "exercises/letters/order/Congratulations.h"
 #include "exercises/letters/order/OrderTestForms.h"
 #include "exercises/letters/order/clsGujTest.h"
@@ -55,6 +56,10 @@ void frmTest::Form_Load()
             modMain::ShowMessageBox(this, resources::LoadResString(resources::str::NoLetters),
                                     services::MessageBoxStyle::Exclamation);
             modMain::CloseDatabaseAndEnd();
+        }
+        if (!exercises::letters::picturesServe(m_design.tiles)) {
+            cannotOpen = true;
+            return;
         }
         mobjGujTest = std::make_unique<clsGujTest>();
 

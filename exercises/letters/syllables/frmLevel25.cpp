@@ -78,7 +78,10 @@ void frmLevel25::Form_Load()
         mblnExit = true;
         mblnSoundDone = true;
         LetterSound->setVisible(false);
-        LoadConfiguration();
+        if (!LoadConfiguration()) {
+            cannotOpen = true;
+            return;
+        }
         for (controls::SSPanel *panel : {pnlResult1, pnlResult3, pnlResult5})
             panel->setFontName(text::KeyFontName);
         for (controls::SSPanel *panel : pnlLetter1)
@@ -90,10 +93,11 @@ void frmLevel25::Form_Load()
     });
 }
 
-void frmLevel25::LoadConfiguration()
+bool frmLevel25::LoadConfiguration()
 {
+    bool usable = false;
     guarded(
-        [this] {
+        [this, &usable] {
             forms::Screen::setMousePointer(forms::Hourglass);
             db::Connection connection;
             connection.setCursorLocation(3);
@@ -110,15 +114,25 @@ void frmLevel25::LoadConfiguration()
                 modMain::CloseDatabaseAndEnd();
             }
             configuration.MoveFirst();
-            // Beyond the consonant table there is nothing to show.
-            mintMaxLetter =
-                std::clamp(int(configuration.Field(QStringLiteral("MaxLetter")).toInteger()), 0,
-                           syl::LastConsonant);
+            const int stored = configuration.Field(QStringLiteral("MaxLetter")).toInteger();
             configuration.Close();
             connection.Close();
             forms::Screen::setMousePointer(forms::DefaultPointer);
+            // A chart held at its first consonant has nothing to step
+            // through; beyond the consonant table there is nothing to show.
+            if (stored < 1) {
+                modErrors::ReportBadData(
+                    QStringLiteral("The last consonant of this level's chart (MaxLetter) is %1; "
+                                   "it must be a number from 1 to %2.")
+                        .arg(stored)
+                        .arg(syl::LastConsonant));
+                return;
+            }
+            mintMaxLetter = std::min(stored, syl::LastConsonant);
+            usable = true;
         },
         [] { forms::Screen::setMousePointer(forms::DefaultPointer); });
+    return usable;
 }
 
 void frmLevel25::FillSyllables(const QString &consonantKey)

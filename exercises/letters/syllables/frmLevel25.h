@@ -60,7 +60,9 @@ protected:
 private:
     void createControls();
     void ArrangeFor800x600();
-    void LoadConfiguration();
+    // Whether the level's configuration gives the chart consonants to step
+    // through; if not, the report is pending.
+    bool LoadConfiguration();
     void ShowConsonant();
     void FillSyllables(const QString &consonantKey);
     void ShowBreakdown(const controls::SSPanel &syllable);
