@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/Form.h"
+#include "shell/levels/LevelTable.h"
 
 namespace levels {
 
@@ -26,6 +27,13 @@ public:
     // dispatcher then unloads the window unseen and shows the report over
     // the home screen.
     bool cannotOpen = false;
+    // The row of the level the window serves, set by the dispatcher before
+    // the window loads.
+    const LevelRow *levelRow = nullptr;
+
+    // levelRow; for a window made without one, the row of the learner's
+    // effective level (the last level once the course is done).
+    const LevelRow &servedLevel() const;
 
     // The caption of an order test's next-level button; other windows have
     // none.

@@ -29,6 +29,7 @@ void frmMain::RunLevelTest()
         levels::createWindow(QString::fromLatin1(row->form));
     if (!window)
         return;
+    window->levelRow = row;
     Hide();
 
     if (!row->modal) {

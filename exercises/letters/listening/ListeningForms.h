@@ -53,7 +53,6 @@ struct ListeningForm
     const char *heading;
     const char *progressWord; // "Letter n of Q", "Vowel n of Q"
     int questions;            // Q
-    int storedOnPass;         // 0: the next level
     // Leaving asks string 112 from the first answer until the test ends,
     // and the way out sets Tag "Exit"; else it sets "Exited" and asks nothing.
     bool asksOnLeaving;

@@ -268,7 +268,7 @@ void frmListening::FinishTest()
     cmdUndo->hide();
     if (passed) {
         cmdRepeatLetter->setCaption(NextLevel);
-        if (!modMain::StorePass(m_design.storedOnPass))
+        if (!modMain::StorePass(servedLevel().storedOnPass))
             modErrors::ShowPendingMessage(this);
     } else {
         cmdRepeatLetter->setCaption(StartTest);

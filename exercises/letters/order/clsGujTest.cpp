@@ -8,6 +8,7 @@
 #include "platform/services/MessageBoxStyle.h"
 #include "resources/StringTable.h"
 #include "shell/Guarded.h"
+#include "shell/levels/LevelTable.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 
@@ -27,15 +28,13 @@ constexpr int IncorrectMessage = 107;
 constexpr int FinalChanceMessage = 108;
 constexpr int FailedMessage = 109;
 
-// The next-level button after a pass: a learner practising level 8 or 11
-// below the stored level has nothing to go on to from here.
+// The next-level button after a pass: a learner practising below the
+// stored level may practise the last level of an exercise, which has
+// nothing to go on to from here.
 bool offersNextLevel(int storedBefore, int practice)
 {
-    if (practice == 8 && storedBefore >= 9)
-        return false;
-    if (practice == 11 && storedBefore >= 12)
-        return false;
-    return true;
+    const levels::LevelRow *practised = levels::row(practice);
+    return practised == nullptr || storedBefore <= practice || practised->nextLevelWhilePractising;
 }
 
 } // namespace

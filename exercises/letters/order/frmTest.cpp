@@ -22,12 +22,6 @@
 
 #include <exception>
 
-namespace {
-
-constexpr int VowelsLevel = 11;
-
-} // namespace
-
 frmTest::frmTest(const order::OrderTestForm &design, QWidget *parent)
     : ExerciseForm(QString::fromLatin1(design.name), parent)
     , m_design(design)
@@ -63,8 +57,7 @@ void frmTest::Form_Load()
         }
         mobjGujTest = std::make_unique<clsGujTest>();
 
-        const bool numbers = m_design.numberInstructionsAtVowels &&
-                             modMain::GetUserLevel(modMain::gUserName, false) == VowelsLevel;
+        const bool numbers = m_design.numberInstructionsAtVowels && servedLevel().numberInstruction;
         TestInstructions->setStartFrame(0);
         TestInstructions->ReadGIF(platform::ProgramPath(
             numbers ? QStringLiteral("\\Animation\\numbertestinstructions.gif")
