@@ -5,8 +5,11 @@
 #include "course/sounds/SteadyVoiceData.h"
 
 #include <QFile>
+#include <QList>
+#include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <espeak-ng/espeak_ng.h>
@@ -133,10 +136,63 @@ QString traced(const QString &text, const QString &voice)
     return names;
 }
 
-// The voice's Gujarati gets two sounds wrong from any spelling: ળ is a
-// flap (r.) where Gujarati curls back a lateral (l.), and ાં a short dull
-// nasal (V~) where it is the long nasal a (a~). Such words are read as the
-// voice's own phonemes with those mended; other words and phonemes pass.
+constexpr char16_t SignIi = u'\u0AC0'; // ી
+
+// A ી with another syllable after it in the word: a consonant or a vowel letter.
+bool innerLongI(const QString &word, qsizetype at)
+{
+    return word.at(at) == SignIi && std::any_of(word.begin() + at + 1, word.end(), [](QChar c) {
+               return c.unicode() >= 0x0A85 && c.unicode() <= 0x0AB9;
+           });
+}
+
+// The voice says an unstressed ī short and stresses one syllable of a word,
+// so મીણ્બત્તી comes out "min.b'Vt:i" and કીડીઓ "kid.'i:;o:". Inside a word
+// the sign ી is long: its vowel is given back its length, with a secondary
+// stress where it has none, for the voice shortens an unstressed i: even when
+// given as a phoneme. A word's last ī stays as the voice says it. The vowels
+// i, I and i: of `names` stand for the word's િ, ી, ઇ and ઈ in turn; where
+// they do not pair up, `names` is left as it is.
+QString withLongI(const QString &word, const QString &names)
+{
+    QList<bool> longHere; // for each i-vowel of the spelling
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word.at(i).unicode();
+        if (c == 0x0ABF || c == SignIi || c == 0x0A87 || c == 0x0A88)
+            longHere << innerLongI(word, i);
+    }
+    // "aI" is the diphthong of ૈ and ઐ.
+    static const QRegularExpression vowel(QStringLiteral("(?<!a)([',]?)(i:|i|I)"));
+    QList<QRegularExpressionMatch> found;
+    for (auto it = vowel.globalMatch(names); it.hasNext();)
+        found << it.next();
+    if (found.size() != longHere.size())
+        return names;
+    QString mended = names;
+    for (qsizetype k = found.size() - 1; k >= 0; --k) {
+        const QRegularExpressionMatch &m = found.at(k);
+        if (!longHere.at(k) || m.captured(2) == QStringLiteral("i:"))
+            continue;
+        const QString stress = m.captured(1).isEmpty() ? QStringLiteral(",") : m.captured(1);
+        mended.replace(m.capturedStart(), m.capturedLength(), stress + QStringLiteral("i:"));
+    }
+    return mended;
+}
+
+bool hasInnerLongI(const QString &word)
+{
+    for (qsizetype i = word.indexOf(SignIi); i >= 0; i = word.indexOf(SignIi, i + 1)) {
+        if (innerLongI(word, i))
+            return true;
+    }
+    return false;
+}
+
+// The voice's Gujarati gets some sounds wrong from any spelling: ળ is a
+// flap (r.) where Gujarati curls back a lateral (l.), ાં a short dull nasal
+// (V~) where it is the long nasal a (a~), and a ી inside a word may come out
+// short (withLongI). Such words are read as the voice's own phonemes with
+// those mended; other words and phonemes pass.
 QString mended(const QString &text, const QString &voice)
 {
     if (voice != QStringLiteral("gu"))
@@ -149,14 +205,21 @@ QString mended(const QString &text, const QString &voice)
         const qsizetype start = text.indexOf(QStringLiteral("[["), pos);
         QStringList words = text.mid(pos, start < 0 ? -1 : start - pos).split(u' ');
         for (QString &word : words) {
-            if (!word.contains(lla) && !word.contains(nasalAa))
+            const bool flapOrNasal = word.contains(lla) || word.contains(nasalAa);
+            const bool longI = hasInnerLongI(word);
+            if (!flapOrNasal && !longI)
                 continue;
-            QString names = traced(word, voice);
+            const QString said = traced(word, voice);
+            QString names = said;
             if (word.contains(lla))
                 names.replace(QStringLiteral("r."), QStringLiteral("l."));
             if (word.contains(nasalAa))
                 names.replace(QStringLiteral("V~"), QStringLiteral("a~"));
-            word = QStringLiteral("[[") + names + QStringLiteral("]]");
+            if (longI)
+                names = withLongI(word, names);
+            // A ી the voice already says long leaves its word as text.
+            if (flapOrNasal || names != said)
+                word = QStringLiteral("[[") + names + QStringLiteral("]]");
         }
         pieces << words.join(u' ');
         if (start < 0)

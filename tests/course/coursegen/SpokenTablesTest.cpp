@@ -109,3 +109,30 @@ TEST(SpokenTables, SsaInAWordIsSaidAsSha)
         EXPECT_FALSE(phonemes.contains(QStringLiteral("s.")));
     }
 }
+
+// The sign ી inside a word is long, however the voice would shorten it; a word's
+// last ī is said as the voice says it.
+TEST(SpokenTables, IiInsideAWordIsLong)
+{
+    const auto said = [](const QString &say) {
+        return sounds::phonemes(coursegen::sayText(say, tables().pronunciation));
+    };
+    int inner = 0;
+    for (const Spoken &word : spokenWords()) {
+        const QStringList written = word.written.split(u' ');
+        const QStringList phonemes = said(word.say).split(u' ');
+        if (written.size() != phonemes.size())
+            continue;
+        for (qsizetype w = 0; w < written.size(); ++w) {
+            // Each ી but one that ends the word.
+            const QString body = written.at(w).chopped(written.at(w).endsWith(u'ી') ? 1 : 0);
+            SCOPED_TRACE(trace(word, phonemes.at(w)));
+            inner += int(body.count(u'ી'));
+            EXPECT_GE(phonemes.at(w).count(QStringLiteral("i:")), body.count(u'ી'));
+        }
+    }
+    EXPECT_GE(inner, 30); // કીડી, ઢીંગલી, the numbers વીસ to અડતાલીસ...
+    EXPECT_EQ(said(QStringLiteral("મીણબત્તી")).toStdString(), "m,i:n.b'Vt:i");
+    EXPECT_EQ(said(QStringLiteral("દસ કીડીઓ")).toStdString(), "d'Vs k,i:d.'i:;o:");
+    EXPECT_EQ(said(QStringLiteral("ઢીંગલી")).toStdString(), "d.#'i:Ngli");
+}

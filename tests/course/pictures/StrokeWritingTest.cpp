@@ -3,11 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QLineF>
 #include <QMovie>
+#include <QPolygonF>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
@@ -21,23 +24,49 @@ const QColor PenTip(200, 40, 90);
 const QColor Written(28, 48, 150);
 const QColor GuideFill(196, 208, 240);
 
-// What a table draws: the column of its letters, in lesson order.
-QStringList tableTexts(const QString &file, const QString &column)
+// A table's rows, each as its cells by column name.
+QList<QHash<QString, QString>> tableRows(const QString &file)
 {
     QFile in(QDir(QStringLiteral(OSTRANA_COURSE_TABLES)).filePath(file));
     EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << file.toStdString();
-    QStringList texts;
-    int at = -1;
+    QStringList columns;
+    QList<QHash<QString, QString>> rows;
     for (const QString &line : QString::fromUtf8(in.readAll()).split(u'\n')) {
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const QStringList cells = line.split(u'\t');
-        if (at < 0)
-            at = int(cells.indexOf(column));
-        else if (at < cells.size())
-            texts << cells.at(at);
+        if (columns.isEmpty()) {
+            columns = cells;
+            continue;
+        }
+        QHash<QString, QString> row;
+        for (int i = 0; i < int(std::min(cells.size(), columns.size())); ++i)
+            row.insert(columns.at(i), cells.at(i));
+        rows << row;
     }
+    return rows;
+}
+
+// What a table draws: the column of its letters, in lesson order.
+QStringList tableTexts(const QString &file, const QString &column)
+{
+    QStringList texts;
+    for (const auto &row : tableRows(file))
+        texts << row.value(column);
     return texts;
+}
+
+// Where strokes.tsv says the letter's strokes start; empty for the usual order.
+QString startsOf(const QString &text)
+{
+    static const QHash<QString, QString> starts = [] {
+        QHash<QString, QString> byLetter;
+        for (const auto &row : tableRows(QStringLiteral("strokes.tsv")))
+            byLetter.insert(row.value(QStringLiteral("letter")),
+                            row.value(QStringLiteral("starts")));
+        return byLetter;
+    }();
+    return starts.value(text);
 }
 
 struct Kind
@@ -119,11 +148,62 @@ QPointF within(QPointF p, const QRect &box)
     return QPointF((p.x() - box.left()) / box.width(), (p.y() - box.top()) / box.height());
 }
 
+// A letter as the course writes it: among its table, from where strokes.tsv starts it.
+struct Animation
+{
+    std::vector<QImage> frames;
+    Mask letter; // its letter picture at the animation's size
+};
+
+Animation animation(const QString &text, const QStringList &kin, const QTemporaryDir &dir)
+{
+    const QString gif = dir.filePath("w.gif"), png = dir.filePath("w.png");
+    pictures::writeStrokeAnimation(text, gif, StrokeSize, kin, startsOf(text));
+    pictures::writeLetterPicture(text, png, StrokeSize, kin);
+    return {probe::frames(gif), Mask{QImage(png).convertToFormat(QImage::Format_RGB32)}};
+}
+
+// The pen's strokes as the frames show them: its tip frame by frame, split where it
+// jumps further than it moves while writing (lifted to the next stroke). A lift to a
+// stroke that starts near where the last one ended is not seen.
+std::vector<QPolygonF> penStrokes(const std::vector<QImage> &frames)
+{
+    QPolygonF tips;
+    for (std::size_t f = 0; f + 1 < frames.size(); ++f)
+        tips << centreOf(frames[f], PenTip, 40).value_or(QPointF());
+    std::vector<qreal> moves;
+    for (int i = 1; i < tips.size(); ++i)
+        moves.push_back(QLineF(tips[i - 1], tips[i]).length());
+    if (moves.empty())
+        return {tips};
+    std::nth_element(moves.begin(), moves.begin() + moves.size() / 2, moves.end());
+    const qreal lift = moves[moves.size() / 2] * 1.5;
+    std::vector<QPolygonF> strokes{{tips.front()}};
+    for (int i = 1; i < tips.size(); ++i) {
+        if (QLineF(tips[i - 1], tips[i]).length() > lift)
+            strokes.emplace_back();
+        strokes.back() << tips[i];
+    }
+    return strokes;
+}
+
+// How far the stroke strays from the straight line between its ends.
+qreal bend(const QPolygonF &stroke)
+{
+    const QPointF a = stroke.front(), d = stroke.back() - a;
+    const qreal length = std::max(1e-9, std::hypot(d.x(), d.y()));
+    qreal most = 0;
+    for (const QPointF &p : stroke)
+        most = std::max(most, std::abs(d.x() * (p.y() - a.y()) - d.y() * (p.x() - a.x())) / length);
+    return most;
+}
+
 } // namespace
 
-// Every letter of the course: the pen starts on the middle of a stroke (not on its
-// edge), leaves ink only inside the letter, writes it over several frames, finishes as the
-// letter picture, and the tracing guide's start dot marks where it started.
+// Every letter of the course, as strokes.tsv starts it: the pen starts on the middle of
+// a stroke (not on its edge), leaves ink only inside the letter, writes it over several
+// frames, finishes as the letter picture, and the tracing guide's start dot marks where
+// it started.
 TEST(StrokeWriting, EveryLetterIsWrittenAlongItsStrokesFromWhereTheGuideSaysToStart)
 {
     QTemporaryDir dir;
@@ -132,14 +212,10 @@ TEST(StrokeWriting, EveryLetterIsWrittenAlongItsStrokesFromWhereTheGuideSaysToSt
         ASSERT_GE(kin.size(), 10) << kind.file.toStdString();
         for (const QString &text : kin) {
             const std::string name = text.toStdString();
-            const QString gif = dir.filePath("w.gif"), png = dir.filePath("w.png");
-            pictures::writeStrokeAnimation(text, gif, StrokeSize, kin);
-            pictures::writeLetterPicture(text, png, StrokeSize, kin);
-            QMovie movie(gif);
+            const auto [frames, letter] = animation(text, kin, dir);
+            QMovie movie(dir.filePath("w.gif"));
             ASSERT_TRUE(movie.isValid()) << name;
-            const auto frames = probe::frames(gif);
             ASSERT_GE(frames.size(), 10u) << name;
-            const Mask letter{QImage(png).convertToFormat(QImage::Format_RGB32)};
 
             for (std::size_t f = 0; f < 3; ++f) {
                 const auto tip = centreOf(frames[f], PenTip, 40);
@@ -180,9 +256,10 @@ TEST(StrokeWriting, EveryLetterIsWrittenAlongItsStrokesFromWhereTheGuideSaysToSt
                 << name << ": the written letter is not its letter picture";
 
             // The start dot, on the guide, where the pen starts relative to the letter.
-            pictures::writeTracingPicture(text, 1, png, TracingSize, kin);
+            const QString png = dir.filePath("t.png");
+            pictures::writeTracingPicture(text, 1, png, TracingSize, kin, startsOf(text));
             const QImage dotted = QImage(png).convertToFormat(QImage::Format_RGB32);
-            pictures::writeTracingPicture(text, 2, png, TracingSize, kin);
+            pictures::writeTracingPicture(text, 2, png, TracingSize, kin, startsOf(text));
             const QImage plain = QImage(png).convertToFormat(QImage::Format_RGB32);
             const auto dot = centreOf(dotted, QColor(40, 170, 70), 30);
             ASSERT_TRUE(dot) << name;
@@ -202,8 +279,9 @@ TEST(StrokeWriting, EveryLetterIsWrittenAlongItsStrokesFromWhereTheGuideSaysToSt
     }
 }
 
-// The pen writes all of the letter: what it has not written when the letter is left to
-// hold (a stem's top, a stub, a blob at a line's end) would appear all at once.
+// The pen writes all of the letter, as strokes.tsv starts it: what it has not written
+// when the letter is left to hold (a stem's top, a stub, a blob at a line's end) would
+// appear all at once.
 TEST(StrokeWriting, ThePenWritesTheWholeLetterBeforeItHolds)
 {
     QTemporaryDir dir;
@@ -211,12 +289,8 @@ TEST(StrokeWriting, ThePenWritesTheWholeLetterBeforeItHolds)
     for (const Kind &kind : Kinds) {
         const QStringList kin = tableTexts(kind.file, kind.column);
         for (const QString &text : kin) {
-            const QString gif = dir.filePath("w.gif"), png = dir.filePath("w.png");
-            pictures::writeStrokeAnimation(text, gif, StrokeSize, kin);
-            pictures::writeLetterPicture(text, png, StrokeSize, kin);
-            const auto frames = probe::frames(gif);
+            const auto [frames, letter] = animation(text, kin, dir);
             ASSERT_GE(frames.size(), 3u) << text.toStdString();
-            const Mask letter{QImage(png).convertToFormat(QImage::Format_RGB32)};
             const QImage before = frames[frames.size() - 2].convertToFormat(QImage::Format_RGB32);
             // The pen's tip rests on the last of the ink, its rim blended with it.
             const QPointF tip = centreOf(before, PenTip, 40).value_or(QPointF(-99, -99));
@@ -249,11 +323,8 @@ TEST(StrokeWriting, StemsAreWrittenTopDown)
     QTemporaryDir dir;
     const QStringList consonants = tableTexts("consonants.tsv", "letter");
     for (const QString text : {"ચ", "પ", "ય"}) {
-        const QString gif = dir.filePath("s.gif"), png = dir.filePath("s.png");
-        pictures::writeStrokeAnimation(text, gif, StrokeSize, consonants);
-        pictures::writeLetterPicture(text, png, StrokeSize, consonants);
-        const QRect box = Mask{QImage(png).convertToFormat(QImage::Format_RGB32)}.bounds();
-        const auto frames = probe::frames(gif);
+        const auto [frames, letter] = animation(text, consonants, dir);
+        const QRect box = letter.bounds();
         qreal rise = 0, longest = 0;
         std::optional<QPointF> was;
         for (std::size_t f = 0; f + 1 < frames.size(); ++f) {
@@ -269,6 +340,57 @@ TEST(StrokeWriting, StemsAreWrittenTopDown)
         EXPECT_LT(longest, box.height() / 5.0)
             << text.toStdString() << ": the pen climbs the stem by " << longest;
     }
+    // Every stroke of the course that is a stem alone, as strokes.tsv starts it.
+    int stems = 0;
+    for (const Kind &kind : Kinds) {
+        const QStringList kin = tableTexts(kind.file, kind.column);
+        for (const QString &text : kin) {
+            const auto [frames, letter] = animation(text, kin, dir);
+            for (const QPolygonF &stroke : penStrokes(frames)) {
+                const QPointF run = stroke.back() - stroke.front();
+                const qreal tall = std::abs(run.y());
+                if (tall < letter.bounds().height() * 0.3 || std::abs(run.x()) > tall * 0.25 ||
+                    bend(stroke) > tall * 0.15)
+                    continue;
+                ++stems;
+                EXPECT_GT(run.y(), 0)
+                    << text.toStdString() << ": a stem from " << stroke.front().x() << ","
+                    << stroke.front().y() << " is written upwards";
+            }
+        }
+    }
+    EXPECT_GE(stems, 20); // the consonants' stems on the right, આ's and ઓ's, ◌ા's...
+}
+
+// Letters whose order is easily got wrong are written as a hand writes them, with their
+// strokes.tsv rows where they have one.
+TEST(StrokeWriting, LettersAreWrittenInTheOrderAHandWritesThem)
+{
+    QTemporaryDir dir;
+    const QStringList consonants = tableTexts("consonants.tsv", "letter");
+    const QStringList vowels = tableTexts("vowels.tsv", "letter");
+    const auto start = [&](const QString &text, const QStringList &kin) {
+        const auto [frames, letter] = animation(text, kin, dir);
+        return within(centreOf(frames.front(), PenTip, 40).value_or(QPointF()), letter.bounds());
+    };
+    // ભ at its big curve, on the left, not at the bar in its middle.
+    EXPECT_LT(start(QStringLiteral("ભ"), consonants).x(), 0.35);
+    // ઓ and ઔ at the end of the hook at the top left, not in the loop below it.
+    for (const QString text : {"ઓ", "ઔ"}) {
+        const QPointF at = start(text, vowels);
+        EXPECT_LT(at.x(), 0.2) << text.toStdString();
+        EXPECT_LT(at.y(), 0.5) << text.toStdString();
+    }
+    // ક's crossbar is a stroke of its own: straight across the letter, nothing else.
+    const auto [frames, letter] = animation(QStringLiteral("ક"), consonants, dir);
+    const QRect box = letter.bounds();
+    bool crossbar = false;
+    for (const QPolygonF &stroke : penStrokes(frames)) {
+        const QPointF run = stroke.back() - stroke.front();
+        crossbar = crossbar || (std::abs(run.x()) > box.width() * 0.55 &&
+                                std::abs(run.y()) < std::abs(run.x()) && bend(stroke) < 3);
+    }
+    EXPECT_TRUE(crossbar) << "no stroke of ક is its crossbar alone";
 }
 
 // A wide letter is not drawn smaller than its neighbours: the part it shares with them

@@ -125,6 +125,16 @@ TEST(Speak, LlaAndNasalAaAreMendedWhereverTheyStand)
     EXPECT_EQ(phonemes(QStringLiteral("ઘડિયાર")).toStdString(), "g#@d.'Ija:r");
 }
 
+// The voice shortens an unstressed ī; a ી inside a word is given its length back, a
+// word's last ī and a chart syllable's stay as the voice says them.
+TEST(Speak, IiInsideAWordKeepsItsLength)
+{
+    EXPECT_EQ(phonemes(QStringLiteral("મીણ્બત્તી")).toStdString(), "m,i:n.b'Vt:i");
+    EXPECT_EQ(phonemes(QStringLiteral("કી")).toStdString(), "k'i");
+    // The diphthong of ઐ (aI) is none of the word's i vowels (a spelling made up for it).
+    EXPECT_EQ(phonemes(QStringLiteral("ઐતીહાસીક")).toStdString(), ",aIt,i:Ha:s'i:k");
+}
+
 TEST(Speak, AHeldLetterNameIsHeardForAsLongAsAsked)
 {
     for (const QString &text : {QStringLiteral("ક"), QStringLiteral("ઇ"), QStringLiteral("ઉ")}) {
