@@ -1,12 +1,12 @@
 #pragma once
 
 #include "exercises/keyboard/words/KeyPictures.h"
-#include "exercises/keyboard/words/TestKeyboard.h"
+#include "exercises/keyboard/words/KeyboardTest.h"
+#include "exercises/keyboard/words/TestQuestions.h"
 #include "exercises/keyboard/words/WordCheck.h"
 #include "exercises/keyboard/words/WordControls.h"
 #include "shell/levels/ExerciseForm.h"
 
-#include <array>
 #include <vector>
 
 class frmKeyboard;
@@ -23,7 +23,9 @@ class frmKeyboard;
 //
 // The window reads its numbers, and judges its tests, from the level
 // database it was opened on, also after a pass has moved the program on.
-class frmLevel12 final : public levels::ExerciseForm, public words::WordControls<3>
+class frmLevel12 final : public levels::ExerciseForm,
+                         public words::WordControls<3>,
+                         private words::TestQuestions
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel12)
@@ -40,14 +42,14 @@ public:
     ~frmLevel12() override;
 
     // The keypad of the test that is running; null outside a test.
-    frmKeyboard *keyboard() const;
+    frmKeyboard *keyboard() const { return m_test.keyboard(); }
     // The drawn position of each question.
     const std::vector<int> &testPicks() const { return mintTestPicks; }
     // The position (1..20, or 1..100 in full mode) asked in question 1..10.
     int questionPosition(int question) const;
     // The question being answered, 1..10; 11 once marked.
-    int currentQuestion() const { return mintCurrentQuestion; }
-    int questionCount() const { return mintQuestionCount; }
+    int currentQuestion() const { return m_test.currentQuestion(); }
+    int questionCount() const { return words::KeyboardTest::Questions; }
 
 protected:
     void Form_Load() override;
@@ -56,27 +58,20 @@ protected:
 
 private:
     void createControls();
-    // Whether the level's keys, numbers and pass mark can serve a test; if
-    // not, the report is pending.
-    bool canOpen();
 
-    void cmdStartNewTest_Click();
-    void cmdWordSound_Click(int Index);
-    void cmdStartTest_Click();
-    void cmdRepeatWord_Click();
-    void cmdNextWord_Click();
-    void cmdMarkTest_Click();
-    void cmdExit_Click();
-    void LetterSound_PlayFinished();
+    // The test's part of the window: every number it may ask typable on the
+    // keypad; the learning page of the range, or a line of text for 1 to
+    // 100; ten numbers spoken, typed into their rows and marked.
+    bool canOpen() override;
+    void fillStartPage() override;
+    bool prepareTest() override;
+    void ask(int question) override;
+    void takeAnswer(int question) override { takeAnswerRow(question); }
+    int markAnswers() override;
+    // The level whose numbers this window teaches.
+    int ownLevel() const override;
 
     bool rangeMode() const;
-    // The level whose numbers this window teaches.
-    int ownLevel() const;
-    void PrepareTest();
-    // No digit typed: says so and leaves everything as it is.
-    bool nothingTyped(const QString &message);
-    void StoreAnswer();
-    void MarkTest();
 
     // The number data (frmLevel12Numbers.cpp).
     // The Words rows the window may play and the WordLetter rows it may draw.
@@ -87,23 +82,15 @@ private:
     std::vector<int> GetWordLetters(int id);
     QString GetWordSoundFile(int id);
     void ShowWordLetters(int id, int row);
-    void ClearAllWords();
-    void ShowCorrectWords(bool flag);
     void PickStudyWords();
     void LoadStudyWords();
     void PickTestWords();
     void LoadCorrectAnswers();
 
-    // The level database the window was opened on.
-    QString m_levelDbPath;
-    words::TestKeyboard m_keyboard;
+    words::KeyboardTest m_test;
     words::KeyPictures m_digitPictures;
 
     std::vector<int> mintStudyWordIDs;
     std::vector<int> mintTestPicks;
-    std::vector<QString> mstrStudySoundFiles;
-    int mintQuestionCount = 10;
-    int mintPlayingIndex = 0;
-    int mintCurrentQuestion = 0;
     std::vector<int> mintTestUsed;
 };

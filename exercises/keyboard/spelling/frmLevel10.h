@@ -1,11 +1,11 @@
 #pragma once
 
 #include "exercises/keyboard/words/KeyPictures.h"
-#include "exercises/keyboard/words/TestKeyboard.h"
+#include "exercises/keyboard/words/KeyboardTest.h"
+#include "exercises/keyboard/words/TestQuestions.h"
 #include "exercises/keyboard/words/WordControls.h"
 #include "shell/levels/ExerciseForm.h"
 
-#include <array>
 #include <vector>
 
 class frmKeyboard;
@@ -20,7 +20,9 @@ class frmKeyboard;
 //
 // The window reads its words, and judges its tests, from the level database
 // it was opened on, also after a pass has moved the program on to level 11.
-class frmLevel10 final : public levels::ExerciseForm, public words::WordControls<6>
+class frmLevel10 final : public levels::ExerciseForm,
+                         public words::WordControls<6>,
+                         private words::TestQuestions
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel10)
@@ -31,20 +33,20 @@ public:
     using PictureButton = words::PictureButton;
 
     static constexpr int StudyWords = 20;
-    static constexpr int Questions = 10;
+    static constexpr int Questions = words::KeyboardTest::Questions;
     static constexpr int Cells = 6;
 
     explicit frmLevel10(QWidget *parent = nullptr);
     ~frmLevel10() override;
 
     // The keyboard of the test that is running; null outside a test.
-    frmKeyboard *keyboard() const;
+    frmKeyboard *keyboard() const { return m_test.keyboard(); }
     // The WordID of each study word (row i + 1 shows word i).
     const std::vector<int> &studyWordIds() const { return mintStudyWordIDs; }
     // The study position (1..20) of each question's word.
     const std::vector<int> &testPicks() const { return mintTestPicks; }
     // The question being answered, 1..10; 11 once marked.
-    int currentQuestion() const { return mintCurrentQuestion; }
+    int currentQuestion() const { return m_test.currentQuestion(); }
 
 protected:
     void Form_Load() override;
@@ -53,48 +55,35 @@ protected:
 
 private:
     void createControls();
-    // Whether the level's keys, words and pass mark can serve a test; if
-    // not, the report is pending.
-    bool canOpen();
 
-    void cmdStartNewTest_Click();
-    void cmdWordSound_Click(int Index);
-    void cmdStartTest_Click();
-    void cmdRepeatWord_Click();
-    void cmdNextWord_Click();
-    void cmdMarkTest_Click();
-    void cmdExit_Click();
-    void LetterSound_PlayFinished();
+    // The test's part of the window: every word of the pool typable on the
+    // letter keyboard; the study page of 20 words; the test's 10 words
+    // spoken, typed into their rows and marked.
+    bool canOpen() override;
+    void fillStartPage() override;
+    bool prepareTest() override;
+    void ask(int question) override;
+    void takeAnswer(int question) override { takeAnswerRow(question); }
+    int markAnswers() override;
+    int ownLevel() const override;
 
     void backToOwnLevel();
-    void PrepareTest();
-    // Fewer than two letters typed: says so and leaves everything as it is.
-    bool tooShort();
-    void StoreAnswer();
-    void MarkTest();
     int questionWordId(int question) const;
 
     // The word data (frmLevel10Words.cpp).
     void ShowWordLetters(int wordId, int rowIndex);
-    void ClearAllWords();
-    void ShowCorrectWords(bool flag);
     void PickStudyWords();
     void LoadStudyWords();
     void PickTestWords();
     void LoadCorrectAnswers();
     QString GetWordSoundFile(int wordId);
 
-    // The level database the window was opened on.
-    QString m_levelDbPath;
-    words::TestKeyboard m_keyboard;
+    words::KeyboardTest m_test;
     words::KeyPictures m_letterPictures;
 
     int mlngWordPoolSize = 60;
     std::vector<int> mintStudyWordIDs;
-    std::vector<QString> mstrStudySoundFiles;
     std::vector<int> mintTestPicks;
     std::vector<int> mintPoolUsed;
     std::vector<int> mintTestUsed;
-    int mintCurrentQuestion = 0;
-    int mintPlayingIndex = -1;
 };

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "exercises/keyboard/words/TestKeyboard.h"
+
+#include <QString>
+
+class frmKeyboard;
+
+namespace levels {
+class ExerciseForm;
+}
+
+namespace words {
+
+struct KeyboardTestForm;
+struct TestControls;
+class TestQuestions;
+
+// The course of a keyboard test, as the spelling, numbers and maths windows
+// run it: the start page, ten questions answered on the test's keyboard and
+// moved on with Next, marking with the score box and the pass, and the
+// question on leaving a test that is not marked. What differs comes from the
+// window's KeyboardTestForm and its TestQuestions. The controls are read at
+// each step, so the window may create them after the flow.
+//
+// The steps are the window's event handlers: a run-time error ends one with
+// its report pending.
+class KeyboardTest final
+{
+public:
+    static constexpr int Questions = 10;
+
+    KeyboardTest(const KeyboardTestForm &form, levels::ExerciseForm &window, TestControls &controls,
+                 TestQuestions &questions);
+    KeyboardTest(const KeyboardTest &) = delete;
+    KeyboardTest &operator=(const KeyboardTest &) = delete;
+
+    // The load work: the key set, the window's own checks and a pass mark
+    // that ten questions can reach, then the start page; or cannotOpen with
+    // the report pending.
+    void load();
+    // Connects the buttons of TestControls to the steps below, once the
+    // window has created them.
+    void connectButtons();
+    // The level database the window was opened on: it judges every test,
+    // also after a pass has moved the program on.
+    const QString &levelDbPath() const { return m_levelDbPath; }
+
+    void showStartPage();
+    // "Start Test".
+    void start();
+    // Plays or shows the current question again.
+    void repeat();
+    void next();
+    void mark();
+
+    // "Main Menu": unloads the window when the learner may leave.
+    void leave();
+    // Any other close: refused when the learner says No to leaving.
+    void queryUnload(bool &cancel);
+    // Shows the main window again.
+    void unloaded();
+
+    // The keyboard of the test that is running; null outside a test.
+    frmKeyboard *keyboard() const { return m_keyboard.loaded(); }
+    // The question being answered, 1..10; 11 once marked.
+    int currentQuestion() const { return m_current; }
+
+private:
+    bool canOpen();
+    QString progress(int question) const;
+    bool tooFewTyped(const char *message) const;
+    void storeAnswer();
+    void storeIfPassed(int right);
+    bool mayLeave();
+    bool confirmLeaving();
+
+    const KeyboardTestForm &m_form;
+    levels::ExerciseForm &m_window;
+    TestControls &m_controls;
+    TestQuestions &m_questions;
+    TestKeyboard m_keyboard;
+    QString m_levelDbPath;
+    int m_current = 0;
+};
+
+} // namespace words
