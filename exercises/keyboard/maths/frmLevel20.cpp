@@ -49,9 +49,8 @@ void place(words::Label &label, const TextPlace &at)
 } // namespace
 
 frmLevel20::frmLevel20(maths::MathsQuestions::Uniform uniform, QWidget *parent)
-    : ExerciseForm(QString::fromLatin1(words::MathsTest.name), parent)
+    : TestWindow(words::MathsTest, parent)
     , m_questions(new maths::MathsQuestions(std::move(uniform), this))
-    , m_test(words::MathsTest, *this, *this, *this)
 {
     createControls();
 }
@@ -73,7 +72,7 @@ void frmLevel20::Form_Load()
 {
     if (knownStage() && Stages[std::size_t(NumberStage - 1)].heading)
         lblHeading->setText(QString::fromLatin1(Stages[std::size_t(NumberStage - 1)].heading));
-    m_test.load();
+    TestWindow::Form_Load();
 }
 
 // What the level tests.
@@ -181,14 +180,4 @@ int frmLevel20::markAnswers()
         pnlAnswer[k]->show();
     }
     return score;
-}
-
-void frmLevel20::Form_QueryUnload(bool &Cancel, int)
-{
-    m_test.queryUnload(Cancel);
-}
-
-void frmLevel20::Form_Unload(bool &)
-{
-    m_test.unloaded();
 }

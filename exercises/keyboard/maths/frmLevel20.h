@@ -1,16 +1,10 @@
 #pragma once
 
 #include "exercises/keyboard/maths/MathsQuestions.h"
-#include "exercises/keyboard/words/KeyboardTest.h"
-#include "exercises/keyboard/words/TestControls.h"
-#include "exercises/keyboard/words/TestQuestions.h"
-#include "exercises/keyboard/words/WordLayout.h"
+#include "exercises/keyboard/words/TestWindow.h"
 #include "exercises/keyboard/words/WordRows.h"
-#include "shell/levels/ExerciseForm.h"
 
 #include <array>
-
-class frmKeyboard;
 
 namespace controls {
 class SSPanel;
@@ -29,29 +23,19 @@ class SSPanel;
 // sums is being drawn the message loop runs: starting again and leaving wait
 // until the set is complete. The window judges its tests by the level
 // database it was opened on, also after a pass has moved the program on.
-class frmLevel20 final : public levels::ExerciseForm,
-                         public words::PictureKeys<3>,
-                         public words::TestControls,
-                         private words::TestQuestions
+class frmLevel20 final : public words::TestWindow, public words::PictureKeys<3>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel20)
 
 public:
-    using Label = words::Label;
-    using Image = words::Image;
-
     static constexpr int Questions = words::KeyboardTest::Questions;
 
     // uniform: the generator's draws; by default the run's random ones.
     explicit frmLevel20(maths::MathsQuestions::Uniform uniform = {}, QWidget *parent = nullptr);
     ~frmLevel20() override;
 
-    // The keypad of the test that is running; null outside a test.
-    frmKeyboard *keyboard() const { return m_test.keyboard(); }
     const maths::MathsQuestions &questions() const { return *m_questions; }
-    // The question being answered, 1..10; 11 once marked.
-    int currentQuestion() const { return m_test.currentQuestion(); }
 
     Label *lblAnswer = nullptr;
     // Row k (0 first): its number, the two operands and the learner's answer,
@@ -64,17 +48,15 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(bool &Cancel, int UnloadMode) override;
-    void Form_Unload(bool &Cancel) override;
 
 private:
     void createControls();
+    bool knownStage() const;
 
     // The test's part of the window: the sums are the window's own, so only
     // the keypad and the pass mark come from the level; a start page that
     // says what the level tests; ten sums revealed row by row, their answers
     // typed as digits and marked against the right ones.
-    bool canOpen() override { return true; }
     void fillStartPage() override;
     bool prepareTest() override;
     void ask(int question) override;
@@ -84,12 +66,10 @@ private:
     int ownLevel() const override;
     bool busy() const override { return m_questions->isDrawing(); }
 
-    bool knownStage() const;
     // Whether the window is still there afterwards.
     bool NewQuestionSet();
     void DisplayQuestions();
     void ResetRows();
 
     maths::MathsQuestions *m_questions = nullptr;
-    words::KeyboardTest m_test;
 };

@@ -15,8 +15,7 @@ constexpr int FullModeTextTop = 4080;
 } // namespace
 
 frmLevel12::frmLevel12(QWidget *parent)
-    : ExerciseForm(QString::fromLatin1(words::NumbersTest.name), parent)
-    , m_test(words::NumbersTest, *this, *this, *this)
+    : TestWindow(words::NumbersTest, parent)
     , m_digitPictures(modMain::gNumKeyboardChars, modMain::gNumKeyboardCharCount, 0)
 {
     createControls();
@@ -32,12 +31,6 @@ bool frmLevel12::rangeMode() const
 int frmLevel12::ownLevel() const
 {
     return rangeMode() ? FirstRangeLevel + NumberStage - 1 : FullLevel;
-}
-
-void frmLevel12::Form_Load()
-{
-    LetterSound->setVisible(false);
-    m_test.load();
 }
 
 // Every number the window may ask must be typable on the keypad.
@@ -106,13 +99,8 @@ int frmLevel12::markAnswers()
     return markRows();
 }
 
-void frmLevel12::Form_QueryUnload(bool &Cancel, int)
-{
-    m_test.queryUnload(Cancel);
-}
-
-void frmLevel12::Form_Unload(bool &)
+void frmLevel12::Form_Unload(bool &Cancel)
 {
     LetterSound->Stop();
-    m_test.unloaded();
+    TestWindow::Form_Unload(Cancel);
 }

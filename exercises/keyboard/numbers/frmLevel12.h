@@ -1,15 +1,11 @@
 #pragma once
 
 #include "exercises/keyboard/words/KeyPictures.h"
-#include "exercises/keyboard/words/KeyboardTest.h"
-#include "exercises/keyboard/words/TestQuestions.h"
+#include "exercises/keyboard/words/TestWindow.h"
 #include "exercises/keyboard/words/WordCheck.h"
 #include "exercises/keyboard/words/WordControls.h"
-#include "shell/levels/ExerciseForm.h"
 
 #include <vector>
-
-class frmKeyboard;
 
 // The numbers course of levels 15 to 20. NumberStage 1 to 5 teaches one
 // range of twenty numbers (1-20 .. 81-100) on a learning page of digit
@@ -23,41 +19,30 @@ class frmKeyboard;
 //
 // The window reads its numbers, and judges its tests, from the level
 // database it was opened on, also after a pass has moved the program on.
-class frmLevel12 final : public levels::ExerciseForm,
-                         public words::WordControls<3>,
-                         private words::TestQuestions
+class frmLevel12 final : public words::TestWindow, public words::WordControls<3>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel12)
 
 public:
-    using Label = words::Label;
-    using Image = words::Image;
-    using PictureButton = words::PictureButton;
-
     static constexpr int StudyNumbers = 20;
     static constexpr int Cells = 3;
 
     explicit frmLevel12(QWidget *parent = nullptr);
     ~frmLevel12() override;
 
-    // The keypad of the test that is running; null outside a test.
-    frmKeyboard *keyboard() const { return m_test.keyboard(); }
+    int questionCount() const { return words::KeyboardTest::Questions; }
     // The drawn position of each question.
     const std::vector<int> &testPicks() const { return mintTestPicks; }
     // The position (1..20, or 1..100 in full mode) asked in question 1..10.
     int questionPosition(int question) const;
-    // The question being answered, 1..10; 11 once marked.
-    int currentQuestion() const { return m_test.currentQuestion(); }
-    int questionCount() const { return words::KeyboardTest::Questions; }
 
 protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool &Cancel, int UnloadMode) override;
     void Form_Unload(bool &Cancel) override;
 
 private:
     void createControls();
+    bool rangeMode() const;
 
     // The test's part of the window: every number it may ask typable on the
     // keypad; the learning page of the range, or a line of text for 1 to
@@ -70,8 +55,6 @@ private:
     int markAnswers() override;
     // The level whose numbers this window teaches.
     int ownLevel() const override;
-
-    bool rangeMode() const;
 
     // The number data (frmLevel12Numbers.cpp).
     // The Words rows the window may play and the WordLetter rows it may draw.
@@ -87,7 +70,6 @@ private:
     void PickTestWords();
     void LoadCorrectAnswers();
 
-    words::KeyboardTest m_test;
     words::KeyPictures m_digitPictures;
 
     std::vector<int> mintStudyWordIDs;

@@ -15,20 +15,13 @@ constexpr int ExitLeft = 1800;
 } // namespace
 
 frmLevel10::frmLevel10(QWidget *parent)
-    : ExerciseForm(QString::fromLatin1(words::SpellingTest.name), parent)
-    , m_test(words::SpellingTest, *this, *this, *this)
+    : TestWindow(words::SpellingTest, parent)
     , m_letterPictures(modMain::gKeyboardChars, modMain::gKeyboardCharCount, 1)
 {
     createControls();
 }
 
 frmLevel10::~frmLevel10() = default;
-
-void frmLevel10::Form_Load()
-{
-    LetterSound->setVisible(false);
-    m_test.load();
-}
 
 // Every word of the pool must be typable on the keyboard.
 bool frmLevel10::canOpen()
@@ -99,13 +92,8 @@ int frmLevel10::markAnswers()
     return markRows();
 }
 
-void frmLevel10::Form_QueryUnload(bool &Cancel, int)
-{
-    m_test.queryUnload(Cancel);
-}
-
-void frmLevel10::Form_Unload(bool &)
+void frmLevel10::Form_Unload(bool &Cancel)
 {
     LetterSound->Stop();
-    m_test.unloaded();
+    TestWindow::Form_Unload(Cancel);
 }

@@ -1,14 +1,10 @@
 #pragma once
 
 #include "exercises/keyboard/words/KeyPictures.h"
-#include "exercises/keyboard/words/KeyboardTest.h"
-#include "exercises/keyboard/words/TestQuestions.h"
+#include "exercises/keyboard/words/TestWindow.h"
 #include "exercises/keyboard/words/WordControls.h"
-#include "shell/levels/ExerciseForm.h"
 
 #include <vector>
-
-class frmKeyboard;
 
 // The spelling exercise of level 10. The study page shows 20 words drawn
 // from the level's 60 as rows of letter pictures, each with a speaker button;
@@ -20,18 +16,12 @@ class frmKeyboard;
 //
 // The window reads its words, and judges its tests, from the level database
 // it was opened on, also after a pass has moved the program on to level 11.
-class frmLevel10 final : public levels::ExerciseForm,
-                         public words::WordControls<6>,
-                         private words::TestQuestions
+class frmLevel10 final : public words::TestWindow, public words::WordControls<6>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel10)
 
 public:
-    using Label = words::Label;
-    using Image = words::Image;
-    using PictureButton = words::PictureButton;
-
     static constexpr int StudyWords = 20;
     static constexpr int Questions = words::KeyboardTest::Questions;
     static constexpr int Cells = 6;
@@ -39,22 +29,18 @@ public:
     explicit frmLevel10(QWidget *parent = nullptr);
     ~frmLevel10() override;
 
-    // The keyboard of the test that is running; null outside a test.
-    frmKeyboard *keyboard() const { return m_test.keyboard(); }
     // The WordID of each study word (row i + 1 shows word i).
     const std::vector<int> &studyWordIds() const { return mintStudyWordIDs; }
     // The study position (1..20) of each question's word.
     const std::vector<int> &testPicks() const { return mintTestPicks; }
-    // The question being answered, 1..10; 11 once marked.
-    int currentQuestion() const { return m_test.currentQuestion(); }
 
 protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool &Cancel, int UnloadMode) override;
     void Form_Unload(bool &Cancel) override;
 
 private:
     void createControls();
+    void backToOwnLevel();
+    int questionWordId(int question) const;
 
     // The test's part of the window: every word of the pool typable on the
     // letter keyboard; the study page of 20 words; the test's 10 words
@@ -67,9 +53,6 @@ private:
     int markAnswers() override;
     int ownLevel() const override;
 
-    void backToOwnLevel();
-    int questionWordId(int question) const;
-
     // The word data (frmLevel10Words.cpp).
     void ShowWordLetters(int wordId, int rowIndex);
     void PickStudyWords();
@@ -78,7 +61,6 @@ private:
     void LoadCorrectAnswers();
     QString GetWordSoundFile(int wordId);
 
-    words::KeyboardTest m_test;
     words::KeyPictures m_letterPictures;
 
     int mlngWordPoolSize = 60;

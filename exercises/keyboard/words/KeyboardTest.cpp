@@ -2,9 +2,8 @@
 
 #include "exercises/keyboard/keyboards/KeyboardForms.h"
 #include "exercises/keyboard/words/KeyboardTestForms.h"
-#include "exercises/keyboard/words/TestControls.h"
 #include "exercises/keyboard/words/TestPass.h"
-#include "exercises/keyboard/words/TestQuestions.h"
+#include "exercises/keyboard/words/TestWindow.h"
 #include "exercises/keyboard/words/WordCheck.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
@@ -16,17 +15,13 @@
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/Guarded.h"
-#include "shell/levels/ExerciseForm.h"
 #include "shell/modMain.h"
 
 namespace words {
 
-KeyboardTest::KeyboardTest(const KeyboardTestForm &form, levels::ExerciseForm &window,
-                           TestControls &controls, TestQuestions &questions)
+KeyboardTest::KeyboardTest(const KeyboardTestForm &form, TestWindow &window)
     : m_form(form)
     , m_window(window)
-    , m_controls(controls)
-    , m_questions(questions)
     , m_keyboard(*form.keyboard)
 {}
 
@@ -51,11 +46,11 @@ void KeyboardTest::load()
 void KeyboardTest::connectButtons()
 {
     using controls::SSCommand;
-    QObject::connect(m_controls.cmdExit, &SSCommand::Click, &m_window, [this] { leave(); });
-    QObject::connect(m_controls.cmdStartTest, &SSCommand::Click, &m_window, [this] { start(); });
-    QObject::connect(m_controls.cmdNextWord, &SSCommand::Click, &m_window, [this] { next(); });
-    QObject::connect(m_controls.cmdMarkTest, &SSCommand::Click, &m_window, [this] { mark(); });
-    QObject::connect(m_controls.cmdStartNewTest, &SSCommand::Click, &m_window,
+    QObject::connect(m_window.cmdExit, &SSCommand::Click, &m_window, [this] { leave(); });
+    QObject::connect(m_window.cmdStartTest, &SSCommand::Click, &m_window, [this] { start(); });
+    QObject::connect(m_window.cmdNextWord, &SSCommand::Click, &m_window, [this] { next(); });
+    QObject::connect(m_window.cmdMarkTest, &SSCommand::Click, &m_window, [this] { mark(); });
+    QObject::connect(m_window.cmdStartNewTest, &SSCommand::Click, &m_window,
                      [this] { showStartPage(); });
 }
 
@@ -66,7 +61,7 @@ bool KeyboardTest::canOpen()
     return (letters ? modMain::LoadKeyboardCharSet() : modMain::LoadNumKeyboardCharSet()) &&
            fillsKeyboard(design,
                          letters ? modMain::gKeyboardCharCount : modMain::gNumKeyboardCharCount) &&
-           m_questions.canOpen() && modMain::HasUsablePassMark(m_levelDbPath, Questions);
+           m_window.canOpen() && modMain::HasUsablePassMark(m_levelDbPath, Questions);
 }
 
 void KeyboardTest::showStartPage()
@@ -74,9 +69,9 @@ void KeyboardTest::showStartPage()
     handled([this] {
         m_window.mblnExit = true;
         m_window.mblnDoNotDisplayMsgBox = false;
-        m_questions.fillStartPage();
-        m_controls.cmdStartTest->show();
-        m_controls.cmdStartNewTest->hide();
+        m_window.fillStartPage();
+        m_window.cmdStartTest->show();
+        m_window.cmdStartNewTest->hide();
         forms::CenterForm(m_window);
     });
 }
@@ -84,19 +79,19 @@ void KeyboardTest::showStartPage()
 void KeyboardTest::start()
 {
     handled([this] {
-        if (m_questions.busy())
+        if (m_window.busy())
             return;
         m_window.mblnDoNotDisplayMsgBox = false;
         m_window.mblnExit = true;
-        if (!m_questions.prepareTest())
+        if (!m_window.prepareTest())
             return;
         m_current = 1;
-        m_controls.lblTest->setText(progress(m_current));
+        m_window.lblTest->setText(progress(m_current));
         m_keyboard.show(QString::fromLatin1(m_form.name), m_window);
-        m_controls.cmdStartTest->hide();
-        m_controls.cmdNextWord->show();
-        m_controls.lblTest->show();
-        m_controls.pnlBlank3->show();
+        m_window.cmdStartTest->hide();
+        m_window.cmdNextWord->show();
+        m_window.lblTest->show();
+        m_window.pnlBlank3->show();
         repeat();
     });
 }
@@ -105,7 +100,7 @@ void KeyboardTest::repeat()
 {
     handled([this] {
         if (m_current >= 1 && m_current <= Questions)
-            m_questions.ask(m_current);
+            m_window.ask(m_current);
     });
 }
 
@@ -114,11 +109,11 @@ void KeyboardTest::next()
     handled([this] {
         if (tooFewTyped(m_form.tooFewOnNext))
             return;
-        m_controls.lblTest->setText(progress(m_current + 1));
+        m_window.lblTest->setText(progress(m_current + 1));
         storeAnswer();
         if (m_current == Questions - 1) {
-            m_controls.cmdNextWord->hide();
-            m_controls.cmdMarkTest->show();
+            m_window.cmdNextWord->hide();
+            m_window.cmdMarkTest->show();
         }
         ++m_current;
         repeat();
@@ -133,10 +128,10 @@ void KeyboardTest::mark()
         storeAnswer();
         ++m_current;
         m_keyboard.unload();
-        m_controls.lblTest->hide();
-        m_controls.cmdMarkTest->hide();
-        m_controls.pnlBlank3->hide();
-        const int right = m_questions.markAnswers();
+        m_window.lblTest->hide();
+        m_window.cmdMarkTest->hide();
+        m_window.pnlBlank3->hide();
+        const int right = m_window.markAnswers();
         if (m_form.storesBeforeScore) {
             storeIfPassed(right);
             showScore(&m_window, right, Questions);
@@ -163,7 +158,7 @@ bool KeyboardTest::tooFewTyped(const char *message) const
 void KeyboardTest::storeAnswer()
 {
     if (m_current >= 1 && m_current <= Questions)
-        m_questions.takeAnswer(m_current);
+        m_window.takeAnswer(m_current);
     m_keyboard.answerTaken();
 }
 
@@ -172,13 +167,13 @@ void KeyboardTest::storeAnswer()
 void KeyboardTest::storeIfPassed(int right)
 {
     if (passes(right, Questions, modMain::GetPassMark(m_levelDbPath)))
-        storePass(&m_window, m_questions.ownLevel());
+        storePass(&m_window, m_window.ownLevel());
 }
 
 void KeyboardTest::leave()
 {
     handled([this] {
-        if (!m_questions.busy() && mayLeave())
+        if (!m_window.busy() && mayLeave())
             m_window.Unload();
     });
 }
@@ -202,7 +197,7 @@ bool KeyboardTest::mayLeave()
 void KeyboardTest::queryUnload(bool &cancel)
 {
     handled([&] {
-        if (m_questions.busy() ||
+        if (m_window.busy() ||
             (m_form.asksOnLeaving && !m_window.mblnDoNotDisplayMsgBox && !confirmLeaving()))
             cancel = true;
     });

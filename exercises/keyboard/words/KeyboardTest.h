@@ -6,21 +6,16 @@
 
 class frmKeyboard;
 
-namespace levels {
-class ExerciseForm;
-}
-
 namespace words {
 
 struct KeyboardTestForm;
-struct TestControls;
-class TestQuestions;
+class TestWindow;
 
 // The course of a keyboard test, as the spelling, numbers and maths windows
 // run it: the start page, ten questions answered on the test's keyboard and
 // moved on with Next, marking with the score box and the pass, and the
 // question on leaving a test that is not marked. What differs comes from the
-// window's KeyboardTestForm and its TestQuestions. The controls are read at
+// window's KeyboardTestForm and its TestWindow part. The controls are read at
 // each step, so the window may create them after the flow.
 //
 // The steps are the window's event handlers: a run-time error ends one with
@@ -30,8 +25,7 @@ class KeyboardTest final
 public:
     static constexpr int Questions = 10;
 
-    KeyboardTest(const KeyboardTestForm &form, levels::ExerciseForm &window, TestControls &controls,
-                 TestQuestions &questions);
+    KeyboardTest(const KeyboardTestForm &form, TestWindow &window);
     KeyboardTest(const KeyboardTest &) = delete;
     KeyboardTest &operator=(const KeyboardTest &) = delete;
 
@@ -39,8 +33,8 @@ public:
     // that ten questions can reach, then the start page; or cannotOpen with
     // the report pending.
     void load();
-    // Connects the buttons of TestControls to the steps below, once the
-    // window has created them.
+    // Connects the window's buttons to the steps below, once it has created
+    // them.
     void connectButtons();
     // The level database the window was opened on: it judges every test,
     // also after a pass has moved the program on.
@@ -76,9 +70,7 @@ private:
     bool confirmLeaving();
 
     const KeyboardTestForm &m_form;
-    levels::ExerciseForm &m_window;
-    TestControls &m_controls;
-    TestQuestions &m_questions;
+    TestWindow &m_window;
     TestKeyboard m_keyboard;
     QString m_levelDbPath;
     int m_current = 0;

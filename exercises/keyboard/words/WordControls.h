@@ -1,6 +1,5 @@
 #pragma once
 
-#include "exercises/keyboard/words/TestControls.h"
 #include "exercises/keyboard/words/WordLayout.h"
 #include "exercises/keyboard/words/WordRows.h"
 #include "platform/controls/SoundPlayer.h"
@@ -17,10 +16,11 @@ namespace words {
 // and what both do with them: a study page whose speaker buttons play its
 // words, and a test whose answers go into the rows of the left column with
 // the right ones, hidden until marking, beside them.
-template <std::size_t Cells> class WordControls : public PictureKeys<Cells>, public TestControls
+template <std::size_t Cells> class WordControls : public PictureKeys<Cells>
 {
 public:
     using Row = std::array<PictureCell *, Cells>;
+    using PictureButton = words::PictureButton;
 
     Label *lblDisplayText = nullptr;
     // picWord1 .. picWord20 at 0..19.
@@ -37,10 +37,11 @@ protected:
     WordControls(const WordControls &) = default;
     WordControls &operator=(const WordControls &) = default;
 
-    // The player closes each recording once it has played.
+    // The player, never seen, closes each recording once it has played.
     void createSoundPlayer(QWidget *window)
     {
         LetterSound = new controls::SoundPlayer(window);
+        LetterSound->setVisible(false);
         QObject::connect(LetterSound, &controls::SoundPlayer::PlayFinished, LetterSound,
                          &controls::SoundPlayer::Close);
     }
