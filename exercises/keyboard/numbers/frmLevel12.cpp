@@ -15,8 +15,7 @@ constexpr int FullModeTextTop = 4080;
 } // namespace
 
 frmLevel12::frmLevel12(QWidget *parent)
-    : TestWindow(words::NumbersTest, parent)
-    , m_digitPictures(modMain::gNumKeyboardChars, modMain::gNumKeyboardCharCount, 0)
+    : WordTestWindow(words::NumbersTest, parent)
 {
     createControls();
 }
@@ -33,13 +32,11 @@ int frmLevel12::ownLevel() const
     return rangeMode() ? FirstRangeLevel + NumberStage - 1 : FullLevel;
 }
 
-// Every number the window may ask must be typable on the keypad.
 bool frmLevel12::canOpen()
 {
     return words::canBeTyped(m_test.levelDbPath(), soundIds(), letterIds(), keyboards::DigitKeypad);
 }
 
-// The learning page of the range, or in full mode a line of text.
 void frmLevel12::fillStartPage()
 {
     if (rangeMode()) {
@@ -97,10 +94,4 @@ int frmLevel12::markAnswers()
     cmdRepeatWord->hide();
     (rangeMode() ? cmdStartNewTest : cmdStartTest)->show();
     return markRows();
-}
-
-void frmLevel12::Form_Unload(bool &Cancel)
-{
-    LetterSound->Stop();
-    TestWindow::Form_Unload(Cancel);
 }

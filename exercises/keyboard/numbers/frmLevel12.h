@@ -1,9 +1,7 @@
 #pragma once
 
-#include "exercises/keyboard/words/KeyPictures.h"
-#include "exercises/keyboard/words/TestWindow.h"
 #include "exercises/keyboard/words/WordCheck.h"
-#include "exercises/keyboard/words/WordControls.h"
+#include "exercises/keyboard/words/WordTestWindow.h"
 
 #include <vector>
 
@@ -19,7 +17,7 @@
 //
 // The window reads its numbers, and judges its tests, from the level
 // database it was opened on, also after a pass has moved the program on.
-class frmLevel12 final : public words::TestWindow, public words::WordControls<3>
+class frmLevel12 final : public words::WordTestWindow<3>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel12)
@@ -37,24 +35,21 @@ public:
     // The position (1..20, or 1..100 in full mode) asked in question 1..10.
     int questionPosition(int question) const;
 
-protected:
-    void Form_Unload(bool &Cancel) override;
-
 private:
     void createControls();
     bool rangeMode() const;
-
-    // The test's part of the window: every number it may ask typable on the
-    // keypad; the learning page of the range, or a line of text for 1 to
-    // 100; ten numbers spoken, typed into their rows and marked.
-    bool canOpen() override;
-    void fillStartPage() override;
-    bool prepareTest() override;
-    void ask(int question) override;
-    void takeAnswer(int question) override { takeAnswerRow(question); }
-    int markAnswers() override;
     // The level whose numbers this window teaches.
     int ownLevel() const override;
+    // Every number the window may ask must be typable on the keypad.
+    bool canOpen() override;
+
+    // The learning page of the range, or in full mode a line of text.
+    void fillStartPage() override;
+    // The test: ten numbers spoken, typed into their rows and marked against
+    // the right ones.
+    bool prepareTest() override;
+    void ask(int question) override;
+    int markAnswers() override;
 
     // The number data (frmLevel12Numbers.cpp).
     // The Words rows the window may play and the WordLetter rows it may draw.
@@ -69,8 +64,6 @@ private:
     void LoadStudyWords();
     void PickTestWords();
     void LoadCorrectAnswers();
-
-    words::KeyPictures m_digitPictures;
 
     std::vector<int> mintStudyWordIDs;
     std::vector<int> mintTestPicks;

@@ -34,7 +34,7 @@ void frmLevel12::createControls()
     cmdStartNewTest = words::makeButton(this, QStringLiteral("Start &New Test"), 5760, 1815);
     cmdStartNewTest->hide();
 
-    createSoundPlayer(this);
+    createSoundPlayer();
 
     m_test.connectButtons();
     connect(cmdRepeatWord, &controls::SSCommand::Click, this, [this] { m_test.repeat(); });

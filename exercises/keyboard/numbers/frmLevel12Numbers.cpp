@@ -44,7 +44,7 @@ void frmLevel12::ShowWordLetters(int id, int row)
 {
     if (row < 0 || row >= StudyNumbers)
         return;
-    words::drawKeys(picWord[std::size_t(row)], GetWordLetters(id), m_digitPictures,
+    words::drawKeys(picWord[std::size_t(row)], GetWordLetters(id), m_keyPictures,
                     words::AtFault::Stop);
 }
 

@@ -15,15 +15,13 @@ constexpr int ExitLeft = 1800;
 } // namespace
 
 frmLevel10::frmLevel10(QWidget *parent)
-    : TestWindow(words::SpellingTest, parent)
-    , m_letterPictures(modMain::gKeyboardChars, modMain::gKeyboardCharCount, 1)
+    : WordTestWindow(words::SpellingTest, parent)
 {
     createControls();
 }
 
 frmLevel10::~frmLevel10() = default;
 
-// Every word of the pool must be typable on the keyboard.
 bool frmLevel10::canOpen()
 {
     return words::canBeTyped(m_test.levelDbPath(), {1, mlngWordPoolSize}, {1, mlngWordPoolSize},
@@ -35,7 +33,6 @@ int frmLevel10::ownLevel() const
     return SpellingLevel;
 }
 
-// A practice level that has moved on comes back to this window's level.
 void frmLevel10::backToOwnLevel()
 {
     if (modMain::gLevel > 0) {
@@ -90,10 +87,4 @@ int frmLevel10::markAnswers()
     cmdRepeatWord->hide();
     cmdStartNewTest->show();
     return markRows();
-}
-
-void frmLevel10::Form_Unload(bool &Cancel)
-{
-    LetterSound->Stop();
-    TestWindow::Form_Unload(Cancel);
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "exercises/keyboard/words/KeyPictures.h"
-#include "exercises/keyboard/words/TestWindow.h"
-#include "exercises/keyboard/words/WordControls.h"
+#include "exercises/keyboard/words/WordTestWindow.h"
 
 #include <vector>
 
@@ -16,7 +14,7 @@
 //
 // The window reads its words, and judges its tests, from the level database
 // it was opened on, also after a pass has moved the program on to level 11.
-class frmLevel10 final : public words::TestWindow, public words::WordControls<6>
+class frmLevel10 final : public words::WordTestWindow<6>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel10)
@@ -34,24 +32,22 @@ public:
     // The study position (1..20) of each question's word.
     const std::vector<int> &testPicks() const { return mintTestPicks; }
 
-protected:
-    void Form_Unload(bool &Cancel) override;
-
 private:
     void createControls();
-    void backToOwnLevel();
-    int questionWordId(int question) const;
-
-    // The test's part of the window: every word of the pool typable on the
-    // letter keyboard; the study page of 20 words; the test's 10 words
-    // spoken, typed into their rows and marked.
+    // Every word of the pool must be typable on the letter keyboard.
     bool canOpen() override;
-    void fillStartPage() override;
-    bool prepareTest() override;
-    void ask(int question) override;
-    void takeAnswer(int question) override { takeAnswerRow(question); }
-    int markAnswers() override;
     int ownLevel() const override;
+    // A practice level that has moved on comes back to this window's level.
+    void backToOwnLevel();
+
+    // The study page: 20 words of the pool, each with its speaker.
+    void fillStartPage() override;
+    // The test: 10 of the study words spoken, spelt into their rows and
+    // marked against their right spellings.
+    bool prepareTest() override;
+    int questionWordId(int question) const;
+    void ask(int question) override;
+    int markAnswers() override;
 
     // The word data (frmLevel10Words.cpp).
     void ShowWordLetters(int wordId, int rowIndex);
@@ -60,8 +56,6 @@ private:
     void PickTestWords();
     void LoadCorrectAnswers();
     QString GetWordSoundFile(int wordId);
-
-    words::KeyPictures m_letterPictures;
 
     int mlngWordPoolSize = 60;
     std::vector<int> mintStudyWordIDs;

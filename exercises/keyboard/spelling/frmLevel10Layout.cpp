@@ -42,7 +42,7 @@ void frmLevel10::createControls()
     cmdStartNewTest = words::makeButton(this, QStringLiteral("Start &New Test"), 4320, 1815);
     cmdStartNewTest->hide();
 
-    createSoundPlayer(this);
+    createSoundPlayer();
 
     m_test.connectButtons();
     connect(cmdRepeatWord, &controls::SSCommand::Click, this, [this] { m_test.repeat(); });

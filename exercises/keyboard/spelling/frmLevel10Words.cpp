@@ -17,7 +17,7 @@ void frmLevel10::ShowWordLetters(int wordId, int rowIndex)
     if (rowIndex < 0 || rowIndex >= StudyWords)
         return;
     words::drawKeys(picWord[std::size_t(rowIndex)],
-                    words::GetWordLetters(this, m_test.levelDbPath(), wordId), m_letterPictures,
+                    words::GetWordLetters(this, m_test.levelDbPath(), wordId), m_keyPictures,
                     words::AtFault::KeepGoing);
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "exercises/keyboard/keyboards/KeyboardForms.h"
+#include "exercises/keyboard/words/KeyPictures.h"
+#include "exercises/keyboard/words/KeyboardTestForms.h"
+#include "exercises/keyboard/words/TestWindow.h"
 #include "exercises/keyboard/words/WordLayout.h"
 #include "exercises/keyboard/words/WordRows.h"
 #include "platform/controls/SoundPlayer.h"
@@ -11,12 +15,12 @@
 
 namespace words {
 
-// The controls of a window of word (or number) rows, as the spelling and
-// numbers windows both have them, with Cells cells a row and typed cells,
-// and what both do with them: a study page whose speaker buttons play its
-// words, and a test whose answers go into the rows of the left column with
-// the right ones, hidden until marking, beside them.
-template <std::size_t Cells> class WordControls : public PictureKeys<Cells>
+// A test window of word (or number) rows, as the spelling and numbers
+// windows are, with Cells cells a row and as many typed cells: a study page
+// whose speaker buttons play its words, and a test whose answers go into the
+// rows of the left column, with the right ones, hidden until marking, beside
+// them in the right column.
+template <std::size_t Cells> class WordTestWindow : public TestWindow, public PictureKeys<Cells>
 {
 public:
     using Row = std::array<PictureCell *, Cells>;
@@ -32,15 +36,22 @@ public:
     controls::SoundPlayer *LetterSound = nullptr;
 
 protected:
-    WordControls() = default;
-    ~WordControls() = default;
-    WordControls(const WordControls &) = default;
-    WordControls &operator=(const WordControls &) = default;
+    // The rows draw the keys of the test's keyboard.
+    WordTestWindow(const KeyboardTestForm &form, QWidget *parent)
+        : TestWindow(form, parent)
+        , m_keyPictures(form.keyboard->keySet)
+    {}
+
+    void Form_Unload(bool &Cancel) override
+    {
+        LetterSound->Stop();
+        TestWindow::Form_Unload(Cancel);
+    }
 
     // The player, never seen, closes each recording once it has played.
-    void createSoundPlayer(QWidget *window)
+    void createSoundPlayer()
     {
-        LetterSound = new controls::SoundPlayer(window);
+        LetterSound = new controls::SoundPlayer(this);
         LetterSound->setVisible(false);
         QObject::connect(LetterSound, &controls::SoundPlayer::PlayFinished, LetterSound,
                          &controls::SoundPlayer::Close);
@@ -75,23 +86,25 @@ protected:
         showRows(picWord, RowsPerColumn, false);
     }
 
-    // Question 1..10 is answered in the row of that number.
-    void takeAnswerRow(int question)
-    {
-        takeAnswer(picWord[std::size_t(question - 1)], this->picKey);
-    }
-
     // Marks the answers against the right column, which then shows. The
     // number right.
     int markRows()
     {
-        const int right = markAnswers(picWord, imgMarked, RowsPerColumn);
+        const int right = words::markAnswers(picWord, imgMarked, RowsPerColumn);
         showRows(picWord, RowsPerColumn, true);
         return right;
     }
 
+    KeyPictures m_keyPictures;
     // The recording of each study row, as the study page fetched it.
     std::vector<QString> mstrStudySoundFiles;
+
+private:
+    // Question 1..10 is answered in the row of that number.
+    void takeAnswer(int question) final
+    {
+        words::takeAnswer(picWord[std::size_t(question - 1)], this->picKey);
+    }
 };
 
 } // namespace words
