@@ -1,6 +1,5 @@
 #include "exercises/keyboard/numbers/frmLevel12.h"
 
-#include "exercises/keyboard/keyboards/KeyboardForms.h"
 #include "exercises/keyboard/words/KeyboardTestForms.h"
 #include "platform/controls/SSCommand.h"
 #include "shell/modMain.h"
@@ -34,7 +33,8 @@ int frmLevel12::ownLevel() const
 
 bool frmLevel12::canOpen()
 {
-    return words::canBeTyped(m_test.levelDbPath(), soundIds(), letterIds(), keyboards::DigitKeypad);
+    return words::canBeTyped(m_test.levelDbPath(), soundIds(), letterIds(),
+                             *words::NumbersTest.keyboard);
 }
 
 void frmLevel12::fillStartPage()

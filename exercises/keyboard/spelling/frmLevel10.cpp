@@ -1,6 +1,5 @@
 #include "exercises/keyboard/spelling/frmLevel10.h"
 
-#include "exercises/keyboard/keyboards/KeyboardForms.h"
 #include "exercises/keyboard/words/KeyboardTestForms.h"
 #include "exercises/keyboard/words/WordCheck.h"
 #include "platform/controls/SSCommand.h"
@@ -25,7 +24,7 @@ frmLevel10::~frmLevel10() = default;
 bool frmLevel10::canOpen()
 {
     return words::canBeTyped(m_test.levelDbPath(), {1, mlngWordPoolSize}, {1, mlngWordPoolSize},
-                             keyboards::LetterKeyboard);
+                             *words::SpellingTest.keyboard);
 }
 
 int frmLevel10::ownLevel() const

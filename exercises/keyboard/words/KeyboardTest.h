@@ -15,8 +15,8 @@ class TestWindow;
 // run it: the start page, ten questions answered on the test's keyboard and
 // moved on with Next, marking with the score box and the pass, and the
 // question on leaving a test that is not marked. What differs comes from the
-// window's KeyboardTestForm and its TestWindow part. The controls are read at
-// each step, so the window may create them after the flow.
+// window's KeyboardTestForm and the hooks of its TestWindow. The controls are
+// read at each step, so the window may create them after the flow.
 //
 // The steps are the window's event handlers: a run-time error ends one with
 // its report pending.
@@ -40,17 +40,10 @@ public:
     // also after a pass has moved the program on.
     const QString &levelDbPath() const { return m_levelDbPath; }
 
-    void showStartPage();
-    // "Start Test".
-    void start();
     // Plays or shows the current question again.
     void repeat();
-    void next();
-    void mark();
-
-    // "Main Menu": unloads the window when the learner may leave.
-    void leave();
-    // Any other close: refused when the learner says No to leaving.
+    // Any close but "Main Menu": refused when the learner says No to
+    // leaving.
     void queryUnload(bool &cancel);
     // Shows the main window again.
     void unloaded();
@@ -62,6 +55,14 @@ public:
 
 private:
     bool canOpen();
+    void showStartPage();
+    // "Start Test".
+    void start();
+    void next();
+    void mark();
+    // "Main Menu": unloads the window when the learner may leave.
+    void leave();
+
     QString progress(int question) const;
     bool tooFewTyped(const char *message) const;
     void storeAnswer();
