@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int FirstMathsLevel = 21;
-
 struct Stage
 {
     const char *heading; // nullptr: the designed one
@@ -60,12 +58,6 @@ frmLevel20::~frmLevel20() = default;
 bool frmLevel20::knownStage() const
 {
     return NumberStage >= 1 && NumberStage <= int(Stages.size());
-}
-
-// Never above the last level: a pass of level 25 stores 26 and no more.
-int frmLevel20::ownLevel() const
-{
-    return FirstMathsLevel - 1 + (knownStage() ? NumberStage : int(Stages.size()));
 }
 
 void frmLevel20::Form_Load()

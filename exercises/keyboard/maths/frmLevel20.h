@@ -63,7 +63,6 @@ private:
     void takeAnswer(int question) override;
     int markAnswers() override;
     // The level whose sums this window asks.
-    int ownLevel() const override;
     bool busy() const override { return m_questions->isDrawing(); }
 
     // Whether the window is still there afterwards.

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int FirstRangeLevel = 15;
-constexpr int FullLevel = 20;
 constexpr int TestTop = 720;
 constexpr int FullModeTextTop = 4080;
 
@@ -24,11 +22,6 @@ frmLevel12::~frmLevel12() = default;
 bool frmLevel12::rangeMode() const
 {
     return NumberStage >= 1 && NumberStage <= 5;
-}
-
-int frmLevel12::ownLevel() const
-{
-    return rangeMode() ? FirstRangeLevel + NumberStage - 1 : FullLevel;
 }
 
 bool frmLevel12::canOpen()

@@ -39,7 +39,6 @@ private:
     void createControls();
     bool rangeMode() const;
     // The level whose numbers this window teaches.
-    int ownLevel() const override;
     // Every number the window may ask must be typable on the keypad.
     bool canOpen() override;
 

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int SpellingLevel = 10;
 constexpr int ExitLeftInTest = 120;
 constexpr int ExitLeft = 1800;
 
@@ -27,15 +26,10 @@ bool frmLevel10::canOpen()
                              *words::SpellingTest.keyboard);
 }
 
-int frmLevel10::ownLevel() const
-{
-    return SpellingLevel;
-}
-
 void frmLevel10::backToOwnLevel()
 {
     if (modMain::gLevel > 0) {
-        modMain::gLevel = SpellingLevel;
+        modMain::gLevel = ownLevel();
         modMain::SetLevel(-1);
     }
 }

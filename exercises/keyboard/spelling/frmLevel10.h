@@ -36,7 +36,6 @@ private:
     void createControls();
     // Every word of the pool must be typable on the letter keyboard.
     bool canOpen() override;
-    int ownLevel() const override;
     // A practice level that has moved on comes back to this window's level.
     void backToOwnLevel();
 

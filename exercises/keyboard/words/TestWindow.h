@@ -53,6 +53,9 @@ protected:
 
     KeyboardTest m_test;
 
+    // The level whose pass the test stores: the one the window serves.
+    int ownLevel() const { return servedLevel().level; }
+
 private:
     friend class KeyboardTest;
 
@@ -71,8 +74,6 @@ private:
     // The marked page: ticks or crosses and the right answers. The number
     // right.
     virtual int markAnswers() = 0;
-    // The level whose pass the test stores.
-    virtual int ownLevel() const = 0;
     // While the questions are being drawn with the message loop running, a
     // test does not start again and the learner does not leave.
     virtual bool busy() const { return false; }
