@@ -276,7 +276,7 @@ void frmLevel20::MarkTest()
         pnlAnswer[k]->show();
     }
     words::showScore(this, score, mintQuestionCount);
-    if (words::passes(score, mintQuestionCount, modMain::GetPassMark(m_levelDbPath)))
+    if (modMain::MeetsPassMark(score, mintQuestionCount, modMain::GetPassMark(m_levelDbPath)))
         words::storePass(this, ownLevel());
 }
 

@@ -238,7 +238,7 @@ void frmLevel12::MarkTest()
     const int score = words::markAnswers(picWord, imgMarked, mintQuestionCount);
     ShowCorrectWords(true);
     words::showScore(this, score, mintQuestionCount);
-    if (words::passes(score, mintQuestionCount, modMain::GetPassMark(m_levelDbPath)))
+    if (modMain::MeetsPassMark(score, mintQuestionCount, modMain::GetPassMark(m_levelDbPath)))
         words::storePass(this, ownLevel());
 }
 

@@ -228,7 +228,7 @@ void frmLevel10::MarkTest()
 {
     const int score = words::markAnswers(picWord, imgMarked, Questions);
     ShowCorrectWords(true);
-    if (words::passes(score, Questions, modMain::GetPassMark(m_levelDbPath)))
+    if (modMain::MeetsPassMark(score, Questions, modMain::GetPassMark(m_levelDbPath)))
         words::storePass(this, SpellingLevel);
     words::showScore(this, score, Questions);
 }

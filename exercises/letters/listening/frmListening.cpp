@@ -254,7 +254,7 @@ void frmListening::FinishTest()
             ++right;
     }
     const int passMark = modMain::GetPassMark();
-    const bool passed = passMark == -1 ? right == m_design.questions : right >= passMark;
+    const bool passed = modMain::MeetsPassMark(right, m_design.questions, passMark);
     showResult(passed
                    ? QStringLiteral("Congratulations You Have Successfully Completed This Exercise")
                    : QStringLiteral("Failed Test. Correct %1 out of %2")
