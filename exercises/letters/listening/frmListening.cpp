@@ -1,5 +1,6 @@
 #include "exercises/letters/listening/frmListening.h"
 
+#include "exercises/letters/LeavingTest.h"
 #include "exercises/letters/LetterMedia.h"
 #include "exercises/letters/listening/ListeningForms.h"
 #include "exercises/letters/order/clsGujTest.h"
@@ -301,39 +302,26 @@ void frmListening::cmdReset_Click()
     handled([this] { InitialiseTest(); });
 }
 
-bool frmListening::confirmLeaving()
-{
-    return services::MessageBox(
-               this, resources::LoadResString(resources::str::ExitTestMovesLevel),
-               services::MessageBoxStyle::YesNo + services::MessageBoxStyle::Question +
-                   services::MessageBoxStyle::DefaultButton2) == services::MessageBoxAnswer::Yes;
-}
-
 void frmListening::cmdBack_Click()
 {
     handled([this] {
-        if (!m_design.asksOnLeaving) {
+        if (!m_design.asksOnLeaving)
             setTag(QStringLiteral("Exited"));
-            Hide();
-        } else if (!mblnDoNotDisplayMsgBox ? confirmLeaving() : mblnExit) {
+        else if (exercises::letters::mayLeave(*this))
             setTag(QStringLiteral("Exit"));
-            Hide();
-        }
+        else
+            return;
+        Hide();
     });
 }
 
 void frmListening::Form_QueryUnload(bool &Cancel, int)
 {
     handled([&] {
-        if (!m_design.asksOnLeaving) {
+        if (m_design.asksOnLeaving) {
+            exercises::letters::queryUnload(*this, Cancel);
+        } else {
             setTag(QStringLiteral("Exited"));
-            Hide();
-        } else if (!mblnDoNotDisplayMsgBox) {
-            if (confirmLeaving())
-                Hide();
-            else
-                Cancel = true;
-        } else if (mblnExit) {
             Hide();
         }
     });

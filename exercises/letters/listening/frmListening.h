@@ -98,8 +98,6 @@ private:
     int GetRandomLetter();
     void plainFrame(int tile);
     QString progress(int number) const;
-    // Yes when the learner confirms leaving (frmLevel19).
-    bool confirmLeaving();
 
     // order::LetterTiles
     int tileCount() const override;
