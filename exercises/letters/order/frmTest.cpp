@@ -12,7 +12,7 @@
 #include "platform/core/Paths.h"
 #include "platform/forms/CenterForm.h"
 #include "platform/forms/Screen.h"
-#include "platform/services/MessageBox.h"
+#include "platform/services/MessageBoxStyle.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/Guarded.h"
