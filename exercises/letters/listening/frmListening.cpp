@@ -170,6 +170,7 @@ void frmListening::cmdRepeatLetter_Click()
             playQuestion();
             break;
         case Step::Asking:
+            // The open question stays answerable during the replay.
             m_test.replay();
             LetterSound->Play();
             showStep();
