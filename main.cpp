@@ -6,6 +6,8 @@
 
 int main(int argc, char **argv)
 {
+    // A logged failure names the layer that caught it.
+    qSetMessagePattern(QStringLiteral("%{if-category}%{category}: %{endif}%{message}"));
     QApplication app(argc, argv);
     exercises::letters::registerWindows();
     exercises::keyboard::registerWindows();

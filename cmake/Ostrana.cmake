@@ -9,6 +9,9 @@ option(OSTRANA_SANITIZE "Build our targets with AddressSanitizer and UBSan" OFF)
 # libraries come in as system includes and are not held to it.
 function(ostrana_target_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Werror)
+    # The logging category of what the target catches (platform/core/CaughtLog.h).
+    string(REPLACE "_" "." layer ${target})
+    target_compile_definitions(${target} PRIVATE OSTRANA_LOG_CATEGORY="ostrana.${layer}")
     if(OSTRANA_SANITIZE)
         set(sanitize -fsanitize=address,undefined -fno-omit-frame-pointer)
         target_compile_options(${target} PRIVATE ${sanitize} -fno-sanitize-recover=undefined)

@@ -36,6 +36,7 @@ template <typename Steps> void handled(Steps &&steps)
     try {
         guarded(std::forward<Steps>(steps));
     } catch (const std::exception &error) {
+        platform::logCaught(OSTRANA_LOG_CATEGORY, error);
         modErrors::gErrMsg = QString::fromLocal8Bit(error.what());
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/CaughtLog.h"
+
 #include <QString>
 
 class QWidget;
@@ -19,12 +21,15 @@ extern QString gErrMsg;
 // on the way is ignored.
 void ShowPendingMessage(QWidget *owner);
 
-// "Error No=<number>\rError Description=<description>".
-QString ErrorReport(const platform::RuntimeError &error);
+// "Error No=<number>\rError Description=<description>", for an error that was
+// caught: it is logged in the category of the caller's layer.
+QString ErrorReport(const platform::RuntimeError &error,
+                    const char *category = OSTRANA_LOG_CATEGORY);
 
 // Leaves the report of level data that reads but cannot serve (a pass mark
 // no score can reach, a key that does not exist) pending, numbered as an
-// invalid value, with a description that says what is wrong.
-void ReportBadData(const QString &description);
+// invalid value, with a description that says what is wrong; logged as
+// ErrorReport logs.
+void ReportBadData(const QString &description, const char *category = OSTRANA_LOG_CATEGORY);
 
 } // namespace modErrors

@@ -132,10 +132,9 @@ int GetPassMark(const QString &levelDbPath)
     try {
         forms::Screen::setMousePointer(forms::Hourglass);
         db::Connection connection;
-        connection.setCursorLocation(3);
-        connection.Open(ConnectionString(levelDbPath), QString(), QString());
+        connection.Open(ConnectionString(levelDbPath));
         db::Recordset exam;
-        exam.Open(QStringLiteral("select * from Exam Order by ID"), connection, 3, 3);
+        exam.Open(QStringLiteral("select * from Exam Order by ID"), connection);
         // An empty table fails at the move: every answer must then be right.
         exam.MoveFirst();
         result = exam.Field(QStringLiteral("PassMark")).toInteger();
@@ -157,9 +156,9 @@ bool HasUsablePassMark(const QString &levelDbPath, int questions)
 {
     try {
         db::Connection connection;
-        connection.Open(ConnectionString(levelDbPath), QString(), QString());
+        connection.Open(ConnectionString(levelDbPath));
         db::Recordset exam;
-        exam.Open(QStringLiteral("select * from Exam Order by ID"), connection, 3, 3);
+        exam.Open(QStringLiteral("select * from Exam Order by ID"), connection);
         exam.MoveFirst();
         const db::Variant mark = exam.Field(QStringLiteral("PassMark"));
         exam.Close();

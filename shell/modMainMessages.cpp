@@ -1,3 +1,4 @@
+#include "platform/core/CaughtLog.h"
 #include "platform/forms/ScreenResolution.h"
 #include "platform/services/MessageBox.h"
 #include "shell/modMain.h"
@@ -31,7 +32,8 @@ int GetScreenResolution()
     constexpr int OtherSize = 6;
     try {
         return forms::GetScreenResolution();
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
+        platform::logCaught(OSTRANA_LOG_CATEGORY, error);
         return OtherSize;
     }
 }

@@ -78,10 +78,9 @@ bool readLevelTable(const QString &query, std::vector<Record> &target, int &coun
     try {
         forms::Screen::setMousePointer(forms::Hourglass);
         db::Connection connection;
-        connection.setCursorLocation(3);
-        connection.Open(ConnectionString(gLevelDbPath), QString(), QString());
+        connection.Open(ConnectionString(gLevelDbPath));
         db::Recordset rs;
-        rs.Open(query, connection, 3, 3);
+        rs.Open(query, connection);
         count = rs.RecordCount();
         if (count == 0) {
             ShowMessageBox(QApplication::activeWindow(),

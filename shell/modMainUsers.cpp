@@ -18,10 +18,6 @@ namespace {
 
 constexpr int Success = -1;
 
-constexpr int ClientSideCursor = 3;
-constexpr int StaticCursor = 3;
-constexpr int OptimisticLock = 3;
-
 void storeReport(const platform::RuntimeError &error)
 {
     modErrors::gErrMsg = modErrors::ErrorReport(error);
@@ -60,11 +56,9 @@ void OpenUserDatabase()
     try {
         forms::Screen::setMousePointer(forms::Hourglass);
         gConn = std::make_unique<db::Connection>();
-        gConn->setCursorLocation(ClientSideCursor);
-        gConn->Open(ConnectionString(gDbPath), QString(), QString());
+        gConn->Open(ConnectionString(gDbPath));
         gRsUsers = std::make_unique<db::Recordset>();
-        gRsUsers->Open(QStringLiteral("select * from UserDetails Order by UserName"), *gConn,
-                       StaticCursor, OptimisticLock);
+        gRsUsers->Open(QStringLiteral("select * from UserDetails Order by UserName"), *gConn);
     } catch (const db::ReadOnlyDatabase &error) {
         // Every check reports it: the learner hears why nobody can log in,
         // not that an object is missing.

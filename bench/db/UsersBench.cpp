@@ -59,10 +59,9 @@ void OpenUsersRecordset(benchmark::State &state)
     const UsersFile &file = usersFile(int(state.range(0)));
     for (auto _ : state) {
         db::Connection connection;
-        connection.setCursorLocation(3);
         connection.Open(file.connectionString());
         db::Recordset users;
-        users.Open(UsersQuery, connection, 3, 3, -1);
+        users.Open(UsersQuery, connection);
         benchmark::DoNotOptimize(users.RecordCount());
         users.Close();
         connection.Close();
@@ -77,7 +76,6 @@ void LoginScan(benchmark::State &state)
     const int count = int(state.range(0));
     const UsersFile &file = usersFile(count);
     db::Connection connection;
-    connection.setCursorLocation(3);
     connection.Open(file.connectionString());
     db::Recordset users;
     users.Open(UsersQuery, connection);

@@ -3,7 +3,8 @@
 namespace exercises::letters {
 
 // Makes the letter exercises' windows known to the level dispatcher by their
-// form names: the six order tests and the two listening tests.
+// form names: the six order tests, the two listening tests and the syllable
+// chart.
 void registerWindows();
 
 } // namespace exercises::letters

@@ -10,7 +10,7 @@ namespace db {
 Connection::Connection() = default;
 Connection::~Connection() = default;
 
-void Connection::Open(const QString &connectionString, const QString &, const QString &, int)
+void Connection::Open(const QString &connectionString)
 {
     if (isOpen())
         platform::raise(platform::err::AlreadyOpen,

@@ -18,15 +18,10 @@ public:
     ~Connection();
     Q_DISABLE_COPY_MOVE(Connection)
 
-    // Client-side (3) is the only kind there is; the value is kept as set.
-    int CursorLocation() const { return m_cursorLocation; }
-    void setCursorLocation(int location) { m_cursorLocation = location; }
-
     // "...;Data Source=<path>;": the path may use backslashes and any letter
     // case. A missing file raises 53 and creates nothing; an open connection
-    // raises 3705. User, password and options are accepted and unused.
-    void Open(const QString &connectionString, const QString &user = {},
-              const QString &password = {}, int options = -1);
+    // raises 3705.
+    void Open(const QString &connectionString);
     // Raises 3704 when not open.
     void Close();
 
@@ -36,7 +31,6 @@ public:
     std::weak_ptr<Database> database() const { return m_database; }
 
 private:
-    int m_cursorLocation = 2;
     std::shared_ptr<Database> m_database;
 };
 

@@ -8,8 +8,6 @@
 namespace db {
 namespace {
 
-constexpr int ReadOnlyLock = 1;
-
 [[noreturn]] void raiseNotUpdatable()
 {
     platform::raise(platform::err::NotUpdatable,
@@ -30,7 +28,8 @@ constexpr int ReadOnlyLock = 1;
 Recordset::Recordset() = default;
 Recordset::~Recordset() = default;
 
-void Recordset::Open(const QString &queryText, Connection &connection, int, int lockType, int)
+void Recordset::Open(const QString &queryText, Connection &connection,
+                     const QList<Variant> &parameters, Access access)
 {
     if (isOpen())
         platform::raise(platform::err::AlreadyOpen,
@@ -38,8 +37,9 @@ void Recordset::Open(const QString &queryText, Connection &connection, int, int 
     const std::shared_ptr<Database> database = connection.database().lock();
     if (!database)
         raiseConnectionUnusable();
-    m_readOnly = lockType == ReadOnlyLock;
-    m_snapshot = std::make_unique<Snapshot>(Snapshot::read(*database, queryText, !m_readOnly));
+    m_readOnly = access == Access::ReadOnly;
+    m_snapshot =
+        std::make_unique<Snapshot>(Snapshot::read(*database, queryText, parameters, !m_readOnly));
     m_database = database;
     m_position = 0;
     m_editing = Editing::None;

@@ -30,10 +30,16 @@ public:
     ~Recordset();
     Q_DISABLE_COPY_MOVE(Recordset)
 
-    // cursorType and options are accepted as the course passes them (3, -1);
-    // every recordset is static. lockType 1 (read-only) refuses changes.
-    void Open(const QString &queryText, Connection &connection, int cursorType = 3,
-              int lockType = 3, int options = -1);
+    enum class Access
+    {
+        Update,   // the current row can be changed, new rows added
+        ReadOnly, // changes are refused
+    };
+
+    // Every recordset is static. The query's ? placeholders take
+    // `parameters`, in order.
+    void Open(const QString &queryText, Connection &connection,
+              const QList<Variant> &parameters = {}, Access access = Access::Update);
     // Drops a pending change that was not stored.
     void Close();
     bool isOpen() const { return m_snapshot != nullptr; }

@@ -56,7 +56,8 @@ std::unique_ptr<Statement> withRowid(Database &database, const QString &query, c
 
 } // namespace
 
-Snapshot Snapshot::read(Database &database, const QString &query, bool updatable)
+Snapshot Snapshot::read(Database &database, const QString &query, const QList<Variant> &parameters,
+                        bool updatable)
 {
     Snapshot snapshot;
     auto plain = std::make_unique<Statement>(database, query);
@@ -79,6 +80,8 @@ Snapshot Snapshot::read(Database &database, const QString &query, bool updatable
         snapshot.table.emplace(table, origins, snapshot.kinds);
 
     Statement &statement = keyed ? *keyed : *plain;
+    for (int i = 0; i < parameters.size(); ++i)
+        statement.bind(i + 1, parameters.at(i));
     const int first = keyed ? 1 : 0;
     while (statement.step()) {
         Row row;

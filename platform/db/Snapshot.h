@@ -31,8 +31,10 @@ struct Snapshot
     QList<Row> rows;
     std::optional<TableRows> table; // set when the rows can be written back
 
-    // Raises the engine's message for a bad query.
-    static Snapshot read(Database &database, const QString &query, bool updatable);
+    // Raises the engine's message for a bad query; `parameters` take its ?
+    // placeholders in order.
+    static Snapshot read(Database &database, const QString &query, const QList<Variant> &parameters,
+                         bool updatable);
 
     // The column of a name, matched without regard to case; -1 when none.
     int column(const QString &name) const;

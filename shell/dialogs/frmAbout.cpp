@@ -2,6 +2,7 @@
 
 #include "platform/controls/FormBuilding.h"
 #include "platform/controls/LineControl.h"
+#include "platform/core/CaughtLog.h"
 #include "platform/core/Paths.h"
 #include "platform/forms/CenterForm.h"
 #include "platform/services/MessageBox.h"
@@ -200,8 +201,9 @@ void frmAbout::StartSysInfo()
             if (services::StartProgram(platform::localPath(SysInfoPath)))
                 return;
         }
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
         // Any failure on the way ends in the one message below.
+        platform::logCaught(OSTRANA_LOG_CATEGORY, error);
     }
     services::MessageBox(this, resources::LoadResString(resources::str::SysInfoUnavailable),
                          services::MessageBoxStyle::OkOnly);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/levels/RowBuilder.h"
+
 #include <array>
 #include <cstddef>
 
@@ -89,7 +91,7 @@ struct LevelRow
 
 // Builds a row with each value named where it is given; a kind of window
 // starts from what its rows share.
-class Row
+class Row : public RowBuilder<Row, LevelRow>
 {
 public:
     constexpr Row(int level, const char *form, const char *caption)
@@ -98,7 +100,6 @@ public:
         m_row.form = form;
         m_row.caption = caption;
     }
-    constexpr operator LevelRow() const { return m_row; }
 
     constexpr Row modeless() const { return with(&LevelRow::modal, false); }
     constexpr Row stage(int numberStage, int maxWords) const
@@ -131,17 +132,6 @@ public:
     }
     constexpr Row homeAfterTest() const { return with(&LevelRow::lessonAfterTest, false); }
     constexpr Row numberInstruction() const { return with(&LevelRow::numberInstruction, true); }
-
-private:
-    template <typename Field, typename Value>
-    constexpr Row with(Field LevelRow::*field, Value value) const
-    {
-        Row copy = *this;
-        copy.m_row.*field = value;
-        return copy;
-    }
-
-    LevelRow m_row;
 };
 
 // A letter-order test: its lessons first, a pass stores the next level.

@@ -12,10 +12,10 @@
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 #include "tests/shell/MainWindowFixture.h"
-#include "tests/shell/QStringPrinter.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/ModalWatchdog.h"
 #include "tests/support/ProgramEndCatcher.h"
+#include "tests/support/QStringPrinter.h"
 #include "tests/support/ScreenSizeDouble.h"
 
 #include <QFile>

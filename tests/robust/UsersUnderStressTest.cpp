@@ -2,7 +2,7 @@
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
 #include "tests/robust/UsersWorkerProcess.h"
-#include "tests/shell/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <QRandomGenerator>

@@ -4,6 +4,7 @@
 #include "shell/mainwindow/MainMenus.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/ReadOnlyFolder.h"
 
 #include <QDateTime>
 
@@ -138,6 +139,33 @@ TEST_F(LevelsTest, AdvancingAnUnknownUserWritesNothing)
     EXPECT_EQ(AdvanceUserLevel(gUserName, 0), 101);
     EXPECT_TRUE(gErrMsg.startsWith(QStringLiteral("Username Ghost does not exist.")));
     EXPECT_EQ(storedLevel(), 5);
+}
+
+// The one way a window stores a pass: whether the learner's level is safe,
+// and when it is not, the learner's report waiting.
+TEST_F(LevelsTest, StorePassSaysWhetherThePassIsInTheFile)
+{
+    EXPECT_TRUE(StorePass(0));
+    EXPECT_EQ(storedLevel(), 6);
+    gLevel = 4;
+    EXPECT_TRUE(StorePass(0));
+    EXPECT_EQ(gLevel, 5);
+    EXPECT_TRUE(gErrMsg.isEmpty());
+    gLevel = 0;
+    {
+        ReadOnlyFolder readOnly(folder.path());
+        EXPECT_FALSE(StorePass(0));
+    }
+    EXPECT_EQ(storedLevel(), 6);
+    EXPECT_EQ(GetUserLevel(gUserName, true), 6);
+    EXPECT_TRUE(gErrMsg.startsWith(QStringLiteral("Your pass could not be saved, so this level "
+                                                  "will have to be passed again.\r\rError No=")))
+        << gErrMsg.toStdString();
+
+    gUserName = QStringLiteral("Ghost");
+    EXPECT_FALSE(StorePass(0));
+    EXPECT_TRUE(gErrMsg.contains(QStringLiteral("\r\rUsername Ghost does not exist.")))
+        << gErrMsg.toStdString();
 }
 
 TEST_F(LevelsTest, SetLevelNamesTheLevelDatabase)

@@ -8,10 +8,10 @@
 #include "shell/modMain.h"
 #include "tests/shell/LessonLevels.h"
 #include "tests/shell/MainWindowFixture.h"
-#include "tests/shell/QStringPrinter.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ModalWatchdog.h"
 #include "tests/support/ProgramEndCatcher.h"
+#include "tests/support/QStringPrinter.h"
 #include "tests/support/WhenModal.h"
 
 #include <QApplication>

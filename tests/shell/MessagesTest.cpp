@@ -2,8 +2,8 @@
 #include "resources/StringTable.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
-#include "tests/shell/QStringPrinter.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <QWidget>
 

@@ -6,7 +6,7 @@
 #include "shell/PasswordHash.h"
 #include "shell/modErrors.h"
 #include "shell/modMain.h"
-#include "tests/shell/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 #include "tests/support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>

@@ -179,7 +179,7 @@ TEST_F(StartUp, ANewLearnerLogsInAndTheInformationScreenShows)
     db::Connection connection;
     connection.Open(QStringLiteral("Data Source=") + folder.usersDatabase() + QStringLiteral(";"));
     db::Recordset users;
-    users.Open(QStringLiteral("select * from UserDetails"), connection, 3, 3);
+    users.Open(QStringLiteral("select * from UserDetails"), connection);
     ASSERT_EQ(users.RecordCount(), 1);
     users.MoveFirst();
     EXPECT_EQ(users.Field(QStringLiteral("UserName")).toString(), QStringLiteral("Meera"));

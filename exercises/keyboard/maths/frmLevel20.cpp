@@ -1,25 +1,15 @@
 #include "exercises/keyboard/maths/frmLevel20.h"
 
-#include "exercises/keyboard/keyboards/KeyboardForms.h"
 #include "exercises/keyboard/maths/MathsRules.h"
-#include "exercises/keyboard/words/TestLeaving.h"
-#include "exercises/keyboard/words/TestPass.h"
-#include "exercises/keyboard/words/WordCheck.h"
+#include "exercises/keyboard/words/KeyboardTestForms.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
-#include "platform/forms/CenterForm.h"
-#include "platform/forms/Forms.h"
-#include "platform/forms/Screen.h"
-#include "shell/Guarded.h"
-#include "shell/modMain.h"
 
 #include <QPointer>
 
 namespace {
 
-const QString FormName = QStringLiteral("frmLevel20");
 constexpr int FirstMathsLevel = 21;
-constexpr int FewestDigits = 1;
 
 struct Stage
 {
@@ -59,19 +49,13 @@ void place(words::Label &label, const TextPlace &at)
 } // namespace
 
 frmLevel20::frmLevel20(maths::MathsQuestions::Uniform uniform, QWidget *parent)
-    : ExerciseForm(FormName, parent)
+    : TestWindow(words::MathsTest, parent)
     , m_questions(new maths::MathsQuestions(std::move(uniform), this))
-    , m_keyboard(keyboards::DigitKeypad)
 {
     createControls();
 }
 
 frmLevel20::~frmLevel20() = default;
-
-frmKeyboard *frmLevel20::keyboard() const
-{
-    return m_keyboard.loaded();
-}
 
 bool frmLevel20::knownStage() const
 {
@@ -86,74 +70,35 @@ int frmLevel20::ownLevel() const
 
 void frmLevel20::Form_Load()
 {
-    guarded(
-        [this] {
-            forms::Screen::setMousePointer(forms::Hourglass);
-            mintQuestionCount = Questions;
-            if (knownStage() && Stages[std::size_t(NumberStage - 1)].heading)
-                lblHeading->setText(
-                    QString::fromLatin1(Stages[std::size_t(NumberStage - 1)].heading));
-            m_levelDbPath = modMain::gLevelDbPath;
-            // The sums are the window's own; the level gives the keypad and
-            // the pass mark.
-            if (!modMain::LoadNumKeyboardCharSet() ||
-                !words::fillsKeyboard(keyboards::DigitKeypad, modMain::gNumKeyboardCharCount) ||
-                !modMain::HasUsablePassMark(m_levelDbPath, mintQuestionCount)) {
-                cannotOpen = true;
-                forms::Screen::setMousePointer(forms::DefaultPointer);
-                return;
-            }
-            cmdStartNewTest_Click();
-            forms::Screen::setMousePointer(forms::DefaultPointer);
-        },
-        // A load that fails part way leaves no hourglass behind.
-        [] { forms::Screen::setMousePointer(forms::DefaultPointer); });
+    if (knownStage() && Stages[std::size_t(NumberStage - 1)].heading)
+        lblHeading->setText(QString::fromLatin1(Stages[std::size_t(NumberStage - 1)].heading));
+    TestWindow::Form_Load();
 }
 
-// The start page: what the level tests.
-void frmLevel20::cmdStartNewTest_Click()
+// What the level tests.
+void frmLevel20::fillStartPage()
 {
-    handled([this] {
-        if (knownStage()) {
-            lblTest->setText(QString::fromLatin1(Stages[std::size_t(NumberStage - 1)].startText));
-            place(*lblTest, StartTextPlace);
-            lblTest->show();
-        } else {
-            place(*lblTest, ProgressPlace);
-            lblTest->hide();
-        }
-        mblnDoNotDisplayMsgBox = false;
-        mblnExit = true;
-        ResetRows();
-        cmdStartTest->show();
-        cmdStartNewTest->hide();
-        forms::CenterForm(*this);
-    });
-}
-
-void frmLevel20::cmdStartTest_Click()
-{
-    handled([this] {
-        if (m_questions->isDrawing())
-            return;
-        lblTest->hide();
-        lblTest->setTop(ProgressTop);
-        mblnDoNotDisplayMsgBox = false;
-        mblnExit = true;
-        if (!NewQuestionSet())
-            return;
-        ResetRows();
-        for (Label *label : lblWord)
-            label->show();
-        revealRow(1);
-        mintCurrentQuestion = 1;
-        lblTest->setText(words::progressLine(mintCurrentQuestion, mintQuestionCount));
-        m_keyboard.show(FormName, *this);
-        cmdStartTest->hide();
-        cmdNextWord->show();
+    if (knownStage()) {
+        lblTest->setText(QString::fromLatin1(Stages[std::size_t(NumberStage - 1)].startText));
+        place(*lblTest, StartTextPlace);
         lblTest->show();
-        pnlBlank3->show();
-    });
+    } else {
+        place(*lblTest, ProgressPlace);
+        lblTest->hide();
+    }
+    ResetRows();
+}
+
+bool frmLevel20::prepareTest()
+{
+    lblTest->hide();
+    lblTest->setTop(ProgressTop);
+    if (!NewQuestionSet())
+        return false;
+    ResetRows();
+    for (Label *label : lblWord)
+        label->show();
+    return true;
 }
 
 bool frmLevel20::NewQuestionSet()
@@ -161,7 +106,7 @@ bool frmLevel20::NewQuestionSet()
     for (words::PictureCell *key : picKey)
         key->empty();
     const QPointer<frmLevel20> alive(this);
-    m_questions->GenerateQuestions(NumberStage, MAX_WORDS, mintQuestionCount);
+    m_questions->GenerateQuestions(NumberStage, MAX_WORDS, Questions);
     if (!alive)
         return false;
     DisplayQuestions();
@@ -199,11 +144,9 @@ void frmLevel20::ResetRows()
     }
 }
 
-// The sum of the question, 1..10; its answer stays hidden until typed.
-void frmLevel20::revealRow(int question)
+// The sum of the question; its answer stays hidden until typed.
+void frmLevel20::ask(int question)
 {
-    if (question < 1 || question > Questions)
-        return;
     const std::size_t k = std::size_t(question - 1);
     pnlNumber[k][0]->show();
     pnlNumber[k][1]->show();
@@ -211,45 +154,8 @@ void frmLevel20::revealRow(int question)
     pnlNumberSymbol[k][1]->show();
 }
 
-void frmLevel20::cmdNextWord_Click()
-{
-    handled([this] {
-        if (m_keyboard.tooFewTyped(FewestDigits, this,
-                                   QStringLiteral("The Number must have at least 1 number")))
-            return;
-        lblTest->setText(words::progressLine(mintCurrentQuestion + 1, mintQuestionCount));
-        StoreAnswer();
-        if (mintCurrentQuestion == mintQuestionCount - 1) {
-            cmdNextWord->hide();
-            cmdMarkTest->show();
-        }
-        ++mintCurrentQuestion;
-        revealRow(mintCurrentQuestion);
-    });
-}
-
-void frmLevel20::cmdMarkTest_Click()
-{
-    handled([this] {
-        if (m_keyboard.tooFewTyped(FewestDigits, this,
-                                   QStringLiteral("The word must have at least 1 characters")))
-            return;
-        StoreAnswer();
-        ++mintCurrentQuestion;
-        m_keyboard.unload();
-        lblTest->hide();
-        cmdMarkTest->hide();
-        cmdStartTest->show();
-        pnlBlank3->hide();
-        lblAnswer->show();
-        MarkTest();
-        mblnDoNotDisplayMsgBox = true;
-        mblnExit = true;
-    });
-}
-
 // The typed keys are digits by their key numbers: keys 0 and 7 give "07".
-void frmLevel20::StoreAnswer()
+void frmLevel20::takeAnswer(int question)
 {
     QString answer;
     for (words::PictureCell *key : picKey) {
@@ -257,47 +163,21 @@ void frmLevel20::StoreAnswer()
             answer += maths::MathsQuestions::DigitString(key->Tag().toInt());
         key->empty();
     }
-    if (mintCurrentQuestion >= 1 && mintCurrentQuestion <= Questions) {
-        controls::SSPanel *typed = pnlNumber[std::size_t(mintCurrentQuestion - 1)][2];
-        typed->setCaption(answer);
-        typed->show();
-    }
-    m_keyboard.answerTaken();
+    controls::SSPanel *typed = pnlNumber[std::size_t(question - 1)][2];
+    typed->setCaption(answer);
+    typed->show();
 }
 
-// The score shows before the pass is stored.
-void frmLevel20::MarkTest()
+int frmLevel20::markAnswers()
 {
-    int score = mintQuestionCount;
+    cmdStartTest->show();
+    lblAnswer->show();
+    int score = Questions;
     for (std::size_t k = 0; k < Questions; ++k) {
         const bool right = pnlNumber[k][2]->Caption() == pnlAnswer[k]->Caption();
         words::showMark(*imgMarked[k], right);
         score -= right ? 0 : 1;
         pnlAnswer[k]->show();
     }
-    words::showScore(this, score, mintQuestionCount);
-    if (modMain::MeetsPassMark(score, mintQuestionCount, modMain::GetPassMark(m_levelDbPath)))
-        words::storePass(this, ownLevel());
-}
-
-void frmLevel20::cmdExit_Click()
-{
-    handled([this] {
-        if (!m_questions->isDrawing() && words::mayLeave(*this))
-            Unload();
-    });
-}
-
-void frmLevel20::Form_QueryUnload(bool &Cancel, int)
-{
-    handled([&] {
-        if (m_questions->isDrawing() || words::refuseClosing(*this))
-            Cancel = true;
-    });
-}
-
-void frmLevel20::Form_Unload(bool &)
-{
-    if (forms::Form *main = forms::Forms::find(QStringLiteral("frmMain")))
-        main->Show(false);
+    return score;
 }

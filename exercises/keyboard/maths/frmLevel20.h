@@ -1,19 +1,14 @@
 #pragma once
 
 #include "exercises/keyboard/maths/MathsQuestions.h"
-#include "exercises/keyboard/words/TestKeyboard.h"
-#include "exercises/keyboard/words/WordLayout.h"
+#include "exercises/keyboard/words/TestWindow.h"
 #include "exercises/keyboard/words/WordRows.h"
-#include "shell/levels/ExerciseForm.h"
 
 #include <array>
 
-class frmKeyboard;
-
 namespace controls {
-class SSCommand;
 class SSPanel;
-} // namespace controls
+}
 
 // The maths exercise of levels 21 to 25: NumberStage 1 to 4 asks sums of one
 // operation (plus, minus, multiplication, division), 5 mixes them. A test
@@ -28,33 +23,21 @@ class SSPanel;
 // sums is being drawn the message loop runs: starting again and leaving wait
 // until the set is complete. The window judges its tests by the level
 // database it was opened on, also after a pass has moved the program on.
-class frmLevel20 final : public levels::ExerciseForm, public words::PictureKeys<3>
+class frmLevel20 final : public words::TestWindow, public words::PictureKeys<3>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel20)
 
 public:
-    using Label = words::Label;
-    using Image = words::Image;
-
-    static constexpr int Questions = 10;
+    static constexpr int Questions = words::KeyboardTest::Questions;
 
     // uniform: the generator's draws; by default the run's random ones.
     explicit frmLevel20(maths::MathsQuestions::Uniform uniform = {}, QWidget *parent = nullptr);
     ~frmLevel20() override;
 
-    // The keypad of the test that is running; null outside a test.
-    frmKeyboard *keyboard() const;
     const maths::MathsQuestions &questions() const { return *m_questions; }
-    // The question being answered, 1..10; 11 once marked.
-    int currentQuestion() const { return mintCurrentQuestion; }
 
-    Label *lblHeading = nullptr;
-    Label *lblTest = nullptr;
     Label *lblAnswer = nullptr;
-    controls::SSPanel *pnlBlank3 = nullptr;
-    controls::SSPanel *pnlBlank5 = nullptr;
-    std::array<controls::SSPanel *, 3> pnlUser{};
     // Row k (0 first): its number, the two operands and the learner's answer,
     // the operator and "=", the right answer and the mark.
     std::array<Label *, Questions> lblWord{};
@@ -62,41 +45,31 @@ public:
     std::array<std::array<controls::SSPanel *, 2>, Questions> pnlNumberSymbol{};
     std::array<controls::SSPanel *, Questions> pnlAnswer{};
     std::array<Image *, Questions> imgMarked{};
-    controls::SSCommand *cmdExit = nullptr;
-    controls::SSCommand *cmdStartTest = nullptr;
-    controls::SSCommand *cmdNextWord = nullptr;
-    controls::SSCommand *cmdMarkTest = nullptr;
-    controls::SSCommand *cmdStartNewTest = nullptr;
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(bool &Cancel, int UnloadMode) override;
-    void Form_Unload(bool &Cancel) override;
 
 private:
     void createControls();
-
-    void cmdStartNewTest_Click();
-    void cmdStartTest_Click();
-    void cmdNextWord_Click();
-    void cmdMarkTest_Click();
-    void cmdExit_Click();
-
     bool knownStage() const;
+
+    // The test's part of the window: the sums are the window's own, so only
+    // the keypad and the pass mark come from the level; a start page that
+    // says what the level tests; ten sums revealed row by row, their answers
+    // typed as digits and marked against the right ones.
+    void fillStartPage() override;
+    bool prepareTest() override;
+    void ask(int question) override;
+    void takeAnswer(int question) override;
+    int markAnswers() override;
     // The level whose sums this window asks.
-    int ownLevel() const;
+    int ownLevel() const override;
+    bool busy() const override { return m_questions->isDrawing(); }
+
     // Whether the window is still there afterwards.
     bool NewQuestionSet();
     void DisplayQuestions();
     void ResetRows();
-    void revealRow(int question);
-    void StoreAnswer();
-    void MarkTest();
 
     maths::MathsQuestions *m_questions = nullptr;
-    // The level database the window was opened on.
-    QString m_levelDbPath;
-    words::TestKeyboard m_keyboard;
-    int mintQuestionCount = Questions;
-    int mintCurrentQuestion = 0;
 };

@@ -94,9 +94,5 @@ void frmLevel20::createControls()
     cmdStartNewTest = words::makeButton(this, QStringLiteral("Start &New Test"), 4320, 1815);
     cmdStartNewTest->hide();
 
-    connect(cmdStartTest, &controls::SSCommand::Click, this, &frmLevel20::cmdStartTest_Click);
-    connect(cmdExit, &controls::SSCommand::Click, this, &frmLevel20::cmdExit_Click);
-    connect(cmdNextWord, &controls::SSCommand::Click, this, &frmLevel20::cmdNextWord_Click);
-    connect(cmdMarkTest, &controls::SSCommand::Click, this, &frmLevel20::cmdMarkTest_Click);
-    connect(cmdStartNewTest, &controls::SSCommand::Click, this, &frmLevel20::cmdStartNewTest_Click);
+    m_test.connectButtons();
 }

@@ -1,15 +1,9 @@
 #pragma once
 
-#include "exercises/keyboard/words/KeyPictures.h"
-#include "exercises/keyboard/words/TestKeyboard.h"
 #include "exercises/keyboard/words/WordCheck.h"
-#include "exercises/keyboard/words/WordControls.h"
-#include "shell/levels/ExerciseForm.h"
+#include "exercises/keyboard/words/WordTestWindow.h"
 
-#include <array>
 #include <vector>
-
-class frmKeyboard;
 
 // The numbers course of levels 15 to 20. NumberStage 1 to 5 teaches one
 // range of twenty numbers (1-20 .. 81-100) on a learning page of digit
@@ -23,60 +17,39 @@ class frmKeyboard;
 //
 // The window reads its numbers, and judges its tests, from the level
 // database it was opened on, also after a pass has moved the program on.
-class frmLevel12 final : public levels::ExerciseForm, public words::WordControls<3>
+class frmLevel12 final : public words::WordTestWindow<3>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel12)
 
 public:
-    using Label = words::Label;
-    using Image = words::Image;
-    using PictureButton = words::PictureButton;
-
     static constexpr int StudyNumbers = 20;
     static constexpr int Cells = 3;
 
     explicit frmLevel12(QWidget *parent = nullptr);
     ~frmLevel12() override;
 
-    // The keypad of the test that is running; null outside a test.
-    frmKeyboard *keyboard() const;
+    int questionCount() const { return words::KeyboardTest::Questions; }
     // The drawn position of each question.
     const std::vector<int> &testPicks() const { return mintTestPicks; }
     // The position (1..20, or 1..100 in full mode) asked in question 1..10.
     int questionPosition(int question) const;
-    // The question being answered, 1..10; 11 once marked.
-    int currentQuestion() const { return mintCurrentQuestion; }
-    int questionCount() const { return mintQuestionCount; }
-
-protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool &Cancel, int UnloadMode) override;
-    void Form_Unload(bool &Cancel) override;
 
 private:
     void createControls();
-    // Whether the level's keys, numbers and pass mark can serve a test; if
-    // not, the report is pending.
-    bool canOpen();
-
-    void cmdStartNewTest_Click();
-    void cmdWordSound_Click(int Index);
-    void cmdStartTest_Click();
-    void cmdRepeatWord_Click();
-    void cmdNextWord_Click();
-    void cmdMarkTest_Click();
-    void cmdExit_Click();
-    void LetterSound_PlayFinished();
-
     bool rangeMode() const;
     // The level whose numbers this window teaches.
-    int ownLevel() const;
-    void PrepareTest();
-    // No digit typed: says so and leaves everything as it is.
-    bool nothingTyped(const QString &message);
-    void StoreAnswer();
-    void MarkTest();
+    int ownLevel() const override;
+    // Every number the window may ask must be typable on the keypad.
+    bool canOpen() override;
+
+    // The learning page of the range, or in full mode a line of text.
+    void fillStartPage() override;
+    // The test: ten numbers spoken, typed into their rows and marked against
+    // the right ones.
+    bool prepareTest() override;
+    void ask(int question) override;
+    int markAnswers() override;
 
     // The number data (frmLevel12Numbers.cpp).
     // The Words rows the window may play and the WordLetter rows it may draw.
@@ -87,23 +60,12 @@ private:
     std::vector<int> GetWordLetters(int id);
     QString GetWordSoundFile(int id);
     void ShowWordLetters(int id, int row);
-    void ClearAllWords();
-    void ShowCorrectWords(bool flag);
     void PickStudyWords();
     void LoadStudyWords();
     void PickTestWords();
     void LoadCorrectAnswers();
 
-    // The level database the window was opened on.
-    QString m_levelDbPath;
-    words::TestKeyboard m_keyboard;
-    words::KeyPictures m_digitPictures;
-
     std::vector<int> mintStudyWordIDs;
     std::vector<int> mintTestPicks;
-    std::vector<QString> mstrStudySoundFiles;
-    int mintQuestionCount = 10;
-    int mintPlayingIndex = 0;
-    int mintCurrentQuestion = 0;
     std::vector<int> mintTestUsed;
 };

@@ -3,7 +3,6 @@
 #include "platform/controls/FormBuilding.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
-#include "platform/controls/SoundPlayer.h"
 
 void frmLevel12::createControls()
 {
@@ -35,14 +34,8 @@ void frmLevel12::createControls()
     cmdStartNewTest = words::makeButton(this, QStringLiteral("Start &New Test"), 5760, 1815);
     cmdStartNewTest->hide();
 
-    LetterSound = new controls::SoundPlayer(this);
+    createSoundPlayer();
 
-    connect(cmdStartTest, &controls::SSCommand::Click, this, &frmLevel12::cmdStartTest_Click);
-    connect(cmdRepeatWord, &controls::SSCommand::Click, this, &frmLevel12::cmdRepeatWord_Click);
-    connect(cmdExit, &controls::SSCommand::Click, this, &frmLevel12::cmdExit_Click);
-    connect(cmdNextWord, &controls::SSCommand::Click, this, &frmLevel12::cmdNextWord_Click);
-    connect(cmdMarkTest, &controls::SSCommand::Click, this, &frmLevel12::cmdMarkTest_Click);
-    connect(cmdStartNewTest, &controls::SSCommand::Click, this, &frmLevel12::cmdStartNewTest_Click);
-    connect(LetterSound, &controls::SoundPlayer::PlayFinished, this,
-            &frmLevel12::LetterSound_PlayFinished);
+    m_test.connectButtons();
+    connect(cmdRepeatWord, &controls::SSCommand::Click, this, [this] { m_test.repeat(); });
 }

@@ -31,12 +31,12 @@ words::WordIds frmLevel12::letterIds() const
 
 std::vector<int> frmLevel12::GetWordLetters(int id)
 {
-    return words::GetWordLetters(this, m_levelDbPath, id + numberShift());
+    return words::GetWordLetters(this, m_test.levelDbPath(), id + numberShift());
 }
 
 QString frmLevel12::GetWordSoundFile(int id)
 {
-    return words::GetWordSoundFile(this, m_levelDbPath, id);
+    return words::GetWordSoundFile(this, m_test.levelDbPath(), id);
 }
 
 // A digit that cannot be drawn ends its number there, its report pending.
@@ -44,18 +44,8 @@ void frmLevel12::ShowWordLetters(int id, int row)
 {
     if (row < 0 || row >= StudyNumbers)
         return;
-    words::drawKeys(picWord[std::size_t(row)], GetWordLetters(id), m_digitPictures,
+    words::drawKeys(picWord[std::size_t(row)], GetWordLetters(id), m_keyPictures,
                     words::AtFault::Stop);
-}
-
-void frmLevel12::ClearAllWords()
-{
-    words::clearRows(picWord);
-}
-
-void frmLevel12::ShowCorrectWords(bool flag)
-{
-    words::showRows(picWord, words::RowsPerColumn, flag);
 }
 
 void frmLevel12::PickStudyWords()
@@ -80,8 +70,8 @@ void frmLevel12::LoadStudyWords()
 void frmLevel12::PickTestWords()
 {
     const int pool = rangeMode() ? std::min(MAX_WORDS, RangeSize) : MAX_WORDS;
-    mintTestUsed.assign(std::size_t(mintQuestionCount), 0);
-    mintTestPicks.assign(std::size_t(mintQuestionCount), 0);
+    mintTestUsed.assign(std::size_t(questionCount()), 0);
+    mintTestPicks.assign(std::size_t(questionCount()), 0);
     for (int &position : mintTestPicks)
         position = words::drawUnused(pool, mintTestUsed);
 }
@@ -94,6 +84,6 @@ int frmLevel12::questionPosition(int question) const
 
 void frmLevel12::LoadCorrectAnswers()
 {
-    for (int q = 0; q < mintQuestionCount; ++q)
+    for (int q = 0; q < questionCount(); ++q)
         ShowWordLetters(questionPosition(q + 1), q + words::RowsPerColumn);
 }

@@ -1,14 +1,8 @@
 #pragma once
 
-#include "exercises/keyboard/words/KeyPictures.h"
-#include "exercises/keyboard/words/TestKeyboard.h"
-#include "exercises/keyboard/words/WordControls.h"
-#include "shell/levels/ExerciseForm.h"
+#include "exercises/keyboard/words/WordTestWindow.h"
 
-#include <array>
 #include <vector>
-
-class frmKeyboard;
 
 // The spelling exercise of level 10. The study page shows 20 words drawn
 // from the level's 60 as rows of letter pictures, each with a speaker button;
@@ -20,81 +14,52 @@ class frmKeyboard;
 //
 // The window reads its words, and judges its tests, from the level database
 // it was opened on, also after a pass has moved the program on to level 11.
-class frmLevel10 final : public levels::ExerciseForm, public words::WordControls<6>
+class frmLevel10 final : public words::WordTestWindow<6>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLevel10)
 
 public:
-    using Label = words::Label;
-    using Image = words::Image;
-    using PictureButton = words::PictureButton;
-
     static constexpr int StudyWords = 20;
-    static constexpr int Questions = 10;
+    static constexpr int Questions = words::KeyboardTest::Questions;
     static constexpr int Cells = 6;
 
     explicit frmLevel10(QWidget *parent = nullptr);
     ~frmLevel10() override;
 
-    // The keyboard of the test that is running; null outside a test.
-    frmKeyboard *keyboard() const;
     // The WordID of each study word (row i + 1 shows word i).
     const std::vector<int> &studyWordIds() const { return mintStudyWordIDs; }
     // The study position (1..20) of each question's word.
     const std::vector<int> &testPicks() const { return mintTestPicks; }
-    // The question being answered, 1..10; 11 once marked.
-    int currentQuestion() const { return mintCurrentQuestion; }
-
-protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool &Cancel, int UnloadMode) override;
-    void Form_Unload(bool &Cancel) override;
 
 private:
     void createControls();
-    // Whether the level's keys, words and pass mark can serve a test; if
-    // not, the report is pending.
-    bool canOpen();
-
-    void cmdStartNewTest_Click();
-    void cmdWordSound_Click(int Index);
-    void cmdStartTest_Click();
-    void cmdRepeatWord_Click();
-    void cmdNextWord_Click();
-    void cmdMarkTest_Click();
-    void cmdExit_Click();
-    void LetterSound_PlayFinished();
-
+    // Every word of the pool must be typable on the letter keyboard.
+    bool canOpen() override;
+    int ownLevel() const override;
+    // A practice level that has moved on comes back to this window's level.
     void backToOwnLevel();
-    void PrepareTest();
-    // Fewer than two letters typed: says so and leaves everything as it is.
-    bool tooShort();
-    void StoreAnswer();
-    void MarkTest();
+
+    // The study page: 20 words of the pool, each with its speaker.
+    void fillStartPage() override;
+    // The test: 10 of the study words spoken, spelt into their rows and
+    // marked against their right spellings.
+    bool prepareTest() override;
     int questionWordId(int question) const;
+    void ask(int question) override;
+    int markAnswers() override;
 
     // The word data (frmLevel10Words.cpp).
     void ShowWordLetters(int wordId, int rowIndex);
-    void ClearAllWords();
-    void ShowCorrectWords(bool flag);
     void PickStudyWords();
     void LoadStudyWords();
     void PickTestWords();
     void LoadCorrectAnswers();
     QString GetWordSoundFile(int wordId);
 
-    // The level database the window was opened on.
-    QString m_levelDbPath;
-    words::TestKeyboard m_keyboard;
-    words::KeyPictures m_letterPictures;
-
     int mlngWordPoolSize = 60;
     std::vector<int> mintStudyWordIDs;
-    std::vector<QString> mstrStudySoundFiles;
     std::vector<int> mintTestPicks;
     std::vector<int> mintPoolUsed;
     std::vector<int> mintTestUsed;
-    int mintCurrentQuestion = 0;
-    int mintPlayingIndex = -1;
 };

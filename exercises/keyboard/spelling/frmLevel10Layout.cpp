@@ -3,7 +3,6 @@
 #include "platform/controls/FormBuilding.h"
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
-#include "platform/controls/SoundPlayer.h"
 
 namespace {
 
@@ -43,14 +42,8 @@ void frmLevel10::createControls()
     cmdStartNewTest = words::makeButton(this, QStringLiteral("Start &New Test"), 4320, 1815);
     cmdStartNewTest->hide();
 
-    LetterSound = new controls::SoundPlayer(this);
+    createSoundPlayer();
 
-    connect(cmdExit, &controls::SSCommand::Click, this, &frmLevel10::cmdExit_Click);
-    connect(cmdRepeatWord, &controls::SSCommand::Click, this, &frmLevel10::cmdRepeatWord_Click);
-    connect(cmdStartTest, &controls::SSCommand::Click, this, &frmLevel10::cmdStartTest_Click);
-    connect(cmdNextWord, &controls::SSCommand::Click, this, &frmLevel10::cmdNextWord_Click);
-    connect(cmdMarkTest, &controls::SSCommand::Click, this, &frmLevel10::cmdMarkTest_Click);
-    connect(cmdStartNewTest, &controls::SSCommand::Click, this, &frmLevel10::cmdStartNewTest_Click);
-    connect(LetterSound, &controls::SoundPlayer::PlayFinished, this,
-            &frmLevel10::LetterSound_PlayFinished);
+    m_test.connectButtons();
+    connect(cmdRepeatWord, &controls::SSCommand::Click, this, [this] { m_test.repeat(); });
 }

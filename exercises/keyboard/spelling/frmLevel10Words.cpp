@@ -6,7 +6,7 @@
 
 QString frmLevel10::GetWordSoundFile(int wordId)
 {
-    return words::GetWordSoundFile(this, m_levelDbPath, wordId);
+    return words::GetWordSoundFile(this, m_test.levelDbPath(), wordId);
 }
 
 // Each letter keeps its key number even when its picture fails, so the
@@ -17,18 +17,8 @@ void frmLevel10::ShowWordLetters(int wordId, int rowIndex)
     if (rowIndex < 0 || rowIndex >= StudyWords)
         return;
     words::drawKeys(picWord[std::size_t(rowIndex)],
-                    words::GetWordLetters(this, m_levelDbPath, wordId), m_letterPictures,
+                    words::GetWordLetters(this, m_test.levelDbPath(), wordId), m_keyPictures,
                     words::AtFault::KeepGoing);
-}
-
-void frmLevel10::ClearAllWords()
-{
-    words::clearRows(picWord);
-}
-
-void frmLevel10::ShowCorrectWords(bool flag)
-{
-    words::showRows(picWord, Questions, flag);
 }
 
 void frmLevel10::PickStudyWords()

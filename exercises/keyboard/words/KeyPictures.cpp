@@ -2,6 +2,7 @@
 
 #include "platform/controls/LoadPicture.h"
 #include "platform/core/RuntimeError.h"
+#include "shell/modMain.h"
 
 namespace words {
 
@@ -9,6 +10,12 @@ KeyPictures::KeyPictures(const std::vector<KeyboardChar> &keys, const int &count
     : m_keys(keys)
     , m_count(count)
     , m_first(first)
+{}
+
+KeyPictures::KeyPictures(keyboards::KeySet keySet)
+    : KeyPictures(keySet == keyboards::KeySet::Letters
+                      ? KeyPictures(modMain::gKeyboardChars, modMain::gKeyboardCharCount, 1)
+                      : KeyPictures(modMain::gNumKeyboardChars, modMain::gNumKeyboardCharCount, 0))
 {}
 
 QPixmap KeyPictures::picture(int keyNumber)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercises/keyboard/keyboards/KeyboardForms.h"
 #include "shell/KeyboardChar.h"
 
 #include <QPixmap>
@@ -17,6 +18,8 @@ public:
     // keys[first] .. keys[first + count - 1] are the key set's rows; the
     // set is read where it lies, so a later reload is seen.
     KeyPictures(const std::vector<KeyboardChar> &keys, const int &count, int first);
+    // The key set that a keyboard of that kind shows.
+    explicit KeyPictures(keyboards::KeySet keySet);
 
     // The key's picture. A key outside the set, or a picture that cannot be
     // loaded, raises the run-time error; a failed picture is tried again

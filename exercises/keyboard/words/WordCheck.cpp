@@ -12,12 +12,13 @@
 namespace words {
 namespace {
 
-QString between(const QString &table, const QString &fields, WordIds ids)
+// The rows of the words in `ids`, opened on `connection`.
+void openBetween(db::Recordset &rs, db::Connection &connection, const QString &table,
+                 const QString &fields, WordIds ids)
 {
-    return QStringLiteral("select %1 from %2 WHERE WordID>=%3 AND WordID<=%4 Order by WordID")
-        .arg(fields, table)
-        .arg(ids.first)
-        .arg(ids.last);
+    rs.Open(QStringLiteral("select %1 from %2 WHERE WordID>=? AND WordID<=? Order by WordID")
+                .arg(fields, table),
+            connection, {ids.first, ids.last});
 }
 
 // A null, or text that is no number, is no key at all.
@@ -53,15 +54,13 @@ bool canBeTyped(const QString &levelDbPath, WordIds sounds, WordIds letters,
 {
     try {
         db::Connection connection;
-        connection.setCursorLocation(3);
-        connection.Open(modMain::ConnectionString(levelDbPath), QString(), QString());
+        connection.Open(modMain::ConnectionString(levelDbPath));
         db::Recordset rs;
-        rs.Open(between(QStringLiteral("Words"), QStringLiteral("WordID, WordSoundFile"), sounds),
-                connection, 3, 3);
+        openBetween(rs, connection, QStringLiteral("Words"),
+                    QStringLiteral("WordID, WordSoundFile"), sounds);
         rs.Close();
-        rs.Open(
-            between(QStringLiteral("WordLetter"), QStringLiteral("WordID, KeyboardId"), letters),
-            connection, 3, 3);
+        openBetween(rs, connection, QStringLiteral("WordLetter"),
+                    QStringLiteral("WordID, KeyboardId"), letters);
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
             const db::Variant key = rs.Field(QStringLiteral("KeyboardId"));
             const std::optional<qint64> number = keyNumber(key);

@@ -14,18 +14,17 @@
 namespace words {
 namespace {
 
-// Opens the query on its own connection, hands the rows to read, and closes
-// both; no row at all ends the program.
+// Opens the query of one word on its own connection, hands the rows to read,
+// and closes both; no row at all ends the program.
 template <typename Read>
-void readWord(QWidget *owner, const QString &path, const QString &query, Read &&read)
+void readWord(QWidget *owner, const QString &path, const QString &query, int wordId, Read &&read)
 {
     try {
         forms::Screen::setMousePointer(forms::Hourglass);
         db::Connection connection;
-        connection.setCursorLocation(3);
-        connection.Open(modMain::ConnectionString(path), QString(), QString());
+        connection.Open(modMain::ConnectionString(path));
         db::Recordset rs;
-        rs.Open(query, connection, 3, 3);
+        rs.Open(query, connection, {wordId});
         if (rs.RecordCount() == 0) {
             modMain::ShowMessageBox(owner, resources::LoadResString(resources::str::NoLetters),
                                     services::MessageBoxStyle::Exclamation);
@@ -46,9 +45,8 @@ void readWord(QWidget *owner, const QString &path, const QString &query, Read &&
 QString GetWordSoundFile(QWidget *owner, const QString &levelDbPath, int wordId)
 {
     QString result;
-    readWord(owner, levelDbPath,
-             QStringLiteral("select WordSoundFile from Words WHERE WordID=%1").arg(wordId),
-             [&result](db::Recordset &rs) {
+    readWord(owner, levelDbPath, QStringLiteral("select WordSoundFile from Words WHERE WordID=?"),
+             wordId, [&result](db::Recordset &rs) {
                  if (rs.RecordCount() != 1)
                      return;
                  rs.MoveFirst();
@@ -61,18 +59,17 @@ QString GetWordSoundFile(QWidget *owner, const QString &levelDbPath, int wordId)
 std::vector<int> GetWordLetters(QWidget *owner, const QString &levelDbPath, int wordId)
 {
     std::vector<int> letters;
-    readWord(
-        owner, levelDbPath,
-        QStringLiteral("select KeyboardId from WordLetter WHERE WordID=%1 Order by Id").arg(wordId),
-        [&letters](db::Recordset &rs) {
-            std::vector<int> read;
-            read.reserve(std::size_t(rs.RecordCount()));
-            for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-                read.push_back(rs.Field(QStringLiteral("KeyboardId")).toInteger());
-            // All or nothing: a word cut short by an error would mark a
-            // right answer wrong.
-            letters = std::move(read);
-        });
+    readWord(owner, levelDbPath,
+             QStringLiteral("select KeyboardId from WordLetter WHERE WordID=? Order by Id"), wordId,
+             [&letters](db::Recordset &rs) {
+                 std::vector<int> read;
+                 read.reserve(std::size_t(rs.RecordCount()));
+                 for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+                     read.push_back(rs.Field(QStringLiteral("KeyboardId")).toInteger());
+                 // All or nothing: a word cut short by an error would mark a
+                 // right answer wrong.
+                 letters = std::move(read);
+             });
     return letters;
 }
 

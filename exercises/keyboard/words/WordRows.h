@@ -9,6 +9,10 @@
 #include <cstddef>
 #include <vector>
 
+namespace controls {
+class SSPanel;
+}
+
 // The rows of picture cells of the spelling and numbers windows: a row shows
 // a word (or a number) as its letters' pictures, each cell carrying its key
 // number as text; a test types answers into the first rows and keeps the
@@ -85,10 +89,12 @@ int markAnswers(const Rows &rows, Marks &marks, int questions)
     return score;
 }
 
-// The typed cells picKey of a window that a keyboard types into.
+// The typed cells picKey of a window that a keyboard types into, each in its
+// frame pnlUser.
 template <std::size_t Cells> class PictureKeys : public keyboards::KeyCells
 {
 public:
+    std::array<controls::SSPanel *, Cells> pnlUser{};
     std::array<PictureCell *, Cells> picKey{};
 
     int keyCellCount() const override { return int(Cells); }

@@ -1,171 +1,181 @@
 #include "exercises/letters/order/OrderTestForms.h"
 
+#include "exercises/letters/order/OrderFormRows.h"
+
 namespace order {
 namespace {
 
-constexpr Rect Keep{};
-constexpr int Top = 8880;
-constexpr int CompactTop = 7680;
-
-} // namespace
+using rows::at;
+using rows::Grid;
+using rows::left;
+using rows::Places;
+using rows::Slots;
+using rows::Window;
 
 // The tiles of frmTest8 stand on the window over the tile block as designed;
 // here they are placed inside it, at the same spots on screen.
-const std::array<OrderTestForm, 6> OrderTestForms{{
-    {"frmTest8",
-     8,
-     "Next Level",
-     false,
-     7665,
-     {{0, 0, 1215, 1575}, 4, 120, 120, 1320, 1680, 0, 0},
-     {8, 240, 600, 615, 735, 615},
-     {{1080, 600, 5415, 3495},
-      {1080, 4200, 5415, 1215},
-      {1200, 4320, 5175, 975},
-      {1560, 5640, 255, 375},
-      {1080, 6120, 3375, 615},
-      {1080, 6960, 5415, 1215},
-      {1200, 7080, 5175, 975}},
-     3000,
-     {5760, Top, 1575, 375},
-     {Keep,
-      Keep,
-      Keep,
-      Keep,
-      {1080, 5520, 3375, 615},
-      {1080, 6240, 5415, 1215},
-      {1200, 6360, 5175, 975}},
-     0,
-     {5760, CompactTop, 1575, 375}},
-    {"frmTest10",
-     10,
-     "Next Test",
-     true,
-     7665,
-     {{0, 0, 1095, 1335}, 5, 120, 120, 1200, 1440, 0, 1},
-     {10, 120, 600, 615, 735, 615},
-     {{720, 720, 6135, 3015},
-      {600, 3960, 6375, 1215},
-      {720, 4080, 6135, 975},
-      {1560, 5400, 255, 375},
-      {600, 6120, 3375, 615},
-      {600, 6960, 6375, 1215},
-      {720, 7080, 6135, 975}},
-     5880,
-     {3120, Top, 1455, 375},
-     {Keep,
-      Keep,
-      Keep,
-      {1560, 5430, 255, 375},
-      {600, 5280, 3375, 615},
-      {600, 6120, 6375, 1215},
-      {720, 6240, 6135, 975}},
-     0,
-     {5880, CompactTop, 1455, 375}},
-    {"frmTest12",
-     12,
-     "Next Level",
-     true,
-     7545,
-     {{0, 0, 1095, 1335}, 6, 120, 120, 1200, 1440, 0, 0},
-     {12, 120, 480, 495, 735, 500},
-     {{120, 720, 7335, 3015},
-      {600, 3960, 6255, 1215},
-      {720, 4080, 6015, 975},
-      {1560, 5400, 255, 375},
-      {600, 6120, 3375, 615},
-      {600, 6960, 6255, 1215},
-      {720, 7080, 6015, 975}},
-     5880,
-     {3120, Top, 1575, 375},
-     {Keep,
-      Keep,
-      Keep,
-      {1560, 5430, 255, 375},
-      {600, 5280, 3375, 615},
-      {600, 6120, 6375, 1215},
-      {720, 6240, 6135, 975}},
-     0,
-     {5880, CompactTop, 1455, 375}},
-    {"frmTest16",
-     16,
-     "Next Level",
-     false,
-     7665,
-     {{0, 0, 975, 1215}, 6, 120, 120, 1080, 1320, 1080, 0},
-     {12, 240, 480, 495, 495, 495},
-     {{480, 600, 6615, 4095},
-      {480, 4920, 6615, 1455},
-      {600, 5040, 6375, 1215},
-      {1560, 6600, 255, 375},
-      {480, 6480, 3375, 615},
-      {480, 7200, 6615, 1455},
-      {600, 7320, 6375, 1215}},
-     3120,
-     {5760, Top, 1575, 375},
-     {{480, 120, 6615, 4095},
-      {480, 4200, 6615, 1455},
-      {600, 4320, 6375, 1215},
-      {1560, 5800, 255, 375},
-      {480, 5640, 3950, 420},
-      {480, 6120, 6615, 1455},
-      {600, 6240, 6375, 1215}},
-     20,
-     {5760, CompactTop, 1575, 375}},
-    {"frmTest18",
-     18,
-     "Next Level",
-     false,
-     7665,
-     {{0, 0, 975, 1215}, 6, 120, 120, 1080, 1320, 0, 0},
-     {12, 240, 480, 495, 495, 495},
-     {{480, 600, 6615, 4095},
-      {480, 4920, 6615, 1455},
-      {600, 5040, 6375, 1215},
-      {1560, 6600, 255, 375},
-      {480, 6480, 3375, 615},
-      {480, 7200, 6615, 1455},
-      {600, 7320, 6375, 1215}},
-     3120,
-     {5760, Top, 1575, 375},
-     {{480, 120, 6615, 4095},
-      {480, 4200, 6615, 1455},
-      {600, 4320, 6375, 1215},
-      {1560, 5800, 255, 375},
-      {480, 5640, 3950, 420},
-      {480, 6120, 6615, 1455},
-      {600, 6240, 6375, 1215}},
-     20,
-     {5760, CompactTop, 1575, 375}},
-    {"frmTest34",
-     34,
-     "Next Level",
-     false,
-     7680,
-     {{0, 0, 735, 735}, 7, 120, 120, 840, 840, 480, 0},
-     {17, 120, 360, 375, 495, 375},
-     {{960, 600, 6015, 4335},
-      {600, 5040, 6615, 1455},
-      {720, 5160, 6375, 1215},
-      {1560, 6720, 255, 375},
-      {600, 6600, 3375, 615},
-      {600, 7320, 6615, 1455},
-      {720, 7440, 6375, 1215}},
-     3120,
-     {5760, Top, 1575, 375},
-     // Set down from the title bar as frmTest18's block is: the tiles and
-     // the answer row by 120, the correct-order row, closer to the buttons,
-     // by 90.
-     {{960, 120, 6015, 4335},
-      {600, 4440, 6615, 1455},
-      {720, 4560, 6375, 1215},
-      {1560, 6010, 255, 375},
-      {600, 5820, 3375, 420},
-      {600, 6210, 6615, 1455},
-      {720, 6330, 6375, 1215}},
-     20,
-     {5760, CompactTop, 1575, 375}},
-}};
+constexpr Window frmTest8()
+{
+    return Window("frmTest8", 8)
+        .grid(Grid()
+                  .frameSize(1215, 1575)
+                  .columns(4)
+                  .firstAt(120, 120)
+                  .columnStep(1320)
+                  .rowStep(1680))
+        .slotRow(Slots().perLine(8).left(240).step(600).size(615, 735))
+        .designed(Places()
+                      .pnlBlank1(at(1080, 600).size(5415, 3495))
+                      .pnlBlank3(at(1080, 4200).size(5415, 1215))
+                      .pnlBlank2(at(1200, 4320).size(5175, 975))
+                      .TestInstructions(at(1560, 5640).size(255, 375))
+                      .Text1(at(1080, 6120).size(3375, 615))
+                      .pnlBlank4(at(1080, 6960).size(5415, 1215))
+                      .pnlBlank5(at(1200, 7080).size(5175, 975)))
+        .cmdResetLeft(3000)
+        .cmdUndo(left(5760).width(1575))
+        .compact(Places()
+                     .Text1(at(1080, 5520).size(3375, 615))
+                     .pnlBlank4(at(1080, 6240).size(5415, 1215))
+                     .pnlBlank5(at(1200, 6360).size(5175, 975)))
+        .compactUndo(left(5760).width(1575));
+}
+
+// The tiles of frmTest10 and frmTest12: two rows.
+constexpr Grid TwoRows =
+    Grid().frameSize(1095, 1335).firstAt(120, 120).columnStep(1200).rowStep(1440);
+
+// frmTest10 and frmTest12 move the same controls to the same places.
+constexpr Places twoRowsCompact()
+{
+    return Places()
+        .TestInstructions(at(1560, 5430).size(255, 375))
+        .Text1(at(600, 5280).size(3375, 615))
+        .pnlBlank4(at(600, 6120).size(6375, 1215))
+        .pnlBlank5(at(720, 6240).size(6135, 975));
+}
+constexpr ButtonPlace TwoRowsCompactUndo = left(5880).width(1455);
+
+constexpr Window frmTest10()
+{
+    return Window("frmTest10", 10)
+        .nextLevelCaption("Next Test")
+        .numberInstructionsAtVowels()
+        .grid(TwoRows.columns(5).lastRowRotate(1))
+        .slotRow(Slots().perLine(10).left(120).step(600).size(615, 735))
+        .designed(Places()
+                      .pnlBlank1(at(720, 720).size(6135, 3015))
+                      .pnlBlank3(at(600, 3960).size(6375, 1215))
+                      .pnlBlank2(at(720, 4080).size(6135, 975))
+                      .TestInstructions(at(1560, 5400).size(255, 375))
+                      .Text1(at(600, 6120).size(3375, 615))
+                      .pnlBlank4(at(600, 6960).size(6375, 1215))
+                      .pnlBlank5(at(720, 7080).size(6135, 975)))
+        .cmdResetLeft(5880)
+        .cmdUndo(left(3120).width(1455))
+        .compact(twoRowsCompact())
+        .compactUndo(TwoRowsCompactUndo);
+}
+
+constexpr Window frmTest12()
+{
+    return Window("frmTest12", 12)
+        .numberInstructionsAtVowels()
+        .clientWidth(7545)
+        .grid(TwoRows.columns(6))
+        .slotRow(Slots().perLine(12).left(120).step(480).size(495, 735).firstWidth(500))
+        .designed(Places()
+                      .pnlBlank1(at(120, 720).size(7335, 3015))
+                      .pnlBlank3(at(600, 3960).size(6255, 1215))
+                      .pnlBlank2(at(720, 4080).size(6015, 975))
+                      .TestInstructions(at(1560, 5400).size(255, 375))
+                      .Text1(at(600, 6120).size(3375, 615))
+                      .pnlBlank4(at(600, 6960).size(6255, 1215))
+                      .pnlBlank5(at(720, 7080).size(6015, 975)))
+        .cmdResetLeft(5880)
+        .cmdUndo(left(3120).width(1575))
+        .compact(twoRowsCompact())
+        .compactUndo(TwoRowsCompactUndo);
+}
+
+// The tiles of frmTest18, three full rows of six.
+constexpr Grid ThreeRows =
+    Grid().frameSize(975, 1215).columns(6).firstAt(120, 120).columnStep(1080).rowStep(1320);
+
+constexpr Window frmTest18()
+{
+    return Window("frmTest18", 18)
+        .grid(ThreeRows)
+        .slotRow(Slots().perLine(12).left(240).step(480).size(495, 495))
+        .designed(Places()
+                      .pnlBlank1(at(480, 600).size(6615, 4095))
+                      .pnlBlank3(at(480, 4920).size(6615, 1455))
+                      .pnlBlank2(at(600, 5040).size(6375, 1215))
+                      .TestInstructions(at(1560, 6600).size(255, 375))
+                      .Text1(at(480, 6480).size(3375, 615))
+                      .pnlBlank4(at(480, 7200).size(6615, 1455))
+                      .pnlBlank5(at(600, 7320).size(6375, 1215)))
+        .cmdResetLeft(3120)
+        .cmdUndo(left(5760).width(1575))
+        .compact(Places()
+                     .pnlBlank1(at(480, 120).size(6615, 4095))
+                     .pnlBlank3(at(480, 4200).size(6615, 1455))
+                     .pnlBlank2(at(600, 4320).size(6375, 1215))
+                     .TestInstructions(at(1560, 5800).size(255, 375))
+                     .Text1(at(480, 5640).size(3950, 420))
+                     .pnlBlank4(at(480, 6120).size(6615, 1455))
+                     .pnlBlank5(at(600, 6240).size(6375, 1215)))
+        .compactText1Points(20)
+        .compactUndo(left(5760).width(1575));
+}
+
+// frmTest18 with two tiles fewer, its last row of four one column in.
+constexpr Window frmTest16()
+{
+    return frmTest18().named("frmTest16").tiles(16).grid(ThreeRows.lastRowShift(1080));
+}
+
+constexpr Window frmTest34()
+{
+    return Window("frmTest34", 34)
+        .clientWidth(7680)
+        .grid(Grid()
+                  .frameSize(735, 735)
+                  .columns(7)
+                  .firstAt(120, 120)
+                  .columnStep(840)
+                  .rowStep(840)
+                  .lastRowShift(480))
+        .slotRow(Slots().perLine(17).left(120).step(360).size(375, 495))
+        .designed(Places()
+                      .pnlBlank1(at(960, 600).size(6015, 4335))
+                      .pnlBlank3(at(600, 5040).size(6615, 1455))
+                      .pnlBlank2(at(720, 5160).size(6375, 1215))
+                      .TestInstructions(at(1560, 6720).size(255, 375))
+                      .Text1(at(600, 6600).size(3375, 615))
+                      .pnlBlank4(at(600, 7320).size(6615, 1455))
+                      .pnlBlank5(at(720, 7440).size(6375, 1215)))
+        .cmdResetLeft(3120)
+        .cmdUndo(left(5760).width(1575))
+        // Set down from the title bar as frmTest18's block is: the tiles and
+        // the answer row by 120, the correct-order row, closer to the buttons,
+        // by 90.
+        .compact(Places()
+                     .pnlBlank1(at(960, 120).size(6015, 4335))
+                     .pnlBlank3(at(600, 4440).size(6615, 1455))
+                     .pnlBlank2(at(720, 4560).size(6375, 1215))
+                     .TestInstructions(at(1560, 6010).size(255, 375))
+                     .Text1(at(600, 5820).size(3375, 420))
+                     .pnlBlank4(at(600, 6210).size(6615, 1455))
+                     .pnlBlank5(at(720, 6330).size(6375, 1215)))
+        .compactText1Points(20)
+        .compactUndo(left(5760).width(1575));
+}
+
+} // namespace
+
+const std::array<OrderTestForm, 6> OrderTestForms{
+    {frmTest8(), frmTest10(), frmTest12(), frmTest16(), frmTest18(), frmTest34()}};
 
 const OrderTestForm *orderTestForm(const QString &name)
 {

@@ -6,6 +6,7 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/services/DrawGenerator.h"
 #include "platform/services/MessageBoxStyle.h"
+#include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/Guarded.h"
 #include "shell/levels/LevelTable.h"
@@ -22,11 +23,6 @@ constexpr quint32 ChosenFrame = 0xC0FFFF;
 constexpr quint32 FreeFrame = 0xE0E0E0;
 constexpr int Inset = 1;
 constexpr int Raised = 2;
-
-constexpr int CompletedLevelMessage = 106;
-constexpr int IncorrectMessage = 107;
-constexpr int FinalChanceMessage = 108;
-constexpr int FailedMessage = 109;
 
 // The next-level button after a pass: a learner practising below the
 // stored level may practise the last level of an exercise, which has
@@ -133,7 +129,7 @@ void clsGujTest::Passed(order::OrderBoard &board, order::Reward &reward)
     const int stored = modMain::GetUserLevel(modMain::gUserName, true);
     const QString text =
         stored < 8
-            ? modMain::FormatMessage(resources::LoadResString(CompletedLevelMessage),
+            ? modMain::FormatMessage(resources::LoadResString(resources::str::LevelCompleted),
                                      {QString::number(stored)})
             : QStringLiteral("Congratulations You Have Successfully Completed This Exercise");
     // The animation and the applause go on while the box is open.
@@ -161,19 +157,19 @@ void clsGujTest::Failed(order::OrderBoard &board)
     board.setDoNotDisplayMsgBox(true);
     switch (mintAttempts) {
     case 0:
-        board.message(resources::LoadResString(IncorrectMessage), style);
+        board.message(resources::LoadResString(resources::str::WrongOrder), style);
         mintAttempts = 1;
         ResetLetters(board);
         break;
     case 1:
-        board.message(resources::LoadResString(IncorrectMessage), style);
-        board.message(resources::LoadResString(FinalChanceMessage), style);
+        board.message(resources::LoadResString(resources::str::WrongOrder), style);
+        board.message(resources::LoadResString(resources::str::FinalChance), style);
         mintAttempts = 2;
         ResetLetters(board);
         break;
     default:
         board.stopInstructions();
-        board.message(resources::LoadResString(FailedMessage), style);
+        board.message(resources::LoadResString(resources::str::TestFailed), style);
         ShowCorrectOrder(board, false);
         board.setNextLevelVisible(false);
         board.setResetVisible(false);

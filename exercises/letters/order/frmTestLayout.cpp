@@ -63,8 +63,8 @@ order::Rect slotRect(const order::SlotRow &row, int i)
 {
     const int line = i / row.perLine;
     const int column = i % row.perLine;
-    return {row.left + row.step * column, line == 0 ? 120 : SecondLineTop,
-            i == 0 ? row.firstWidth : row.width, row.height};
+    const int width = i == 0 && row.firstWidth > 0 ? row.firstWidth : row.width;
+    return {row.left + row.step * column, line == 0 ? 120 : SecondLineTop, width, row.height};
 }
 
 // Tile t of the grid.
@@ -78,8 +78,8 @@ order::Rect tileRect(const order::TileGrid &grid, int tiles, int t)
         column = (column + grid.lastRowRotate) % grid.columns;
         shift = grid.lastRowShift;
     }
-    return {grid.left + shift + grid.stepX * column, grid.top + grid.stepY * row, grid.frame.width,
-            grid.frame.height};
+    return {grid.left + shift + grid.columnStep * column, grid.top + grid.rowStep * row,
+            grid.frameWidth, grid.frameHeight};
 }
 
 } // namespace
@@ -197,7 +197,8 @@ void frmTest::ArrangeFor800x600()
     // The designed place of Undo lies below the shortened window; it moves
     // up beside Reset, where the next-level button (never shown with it)
     // stands or next to it.
-    place(*cmdUndo, m_design.compactUndo);
+    cmdUndo->Move(m_design.compactUndo.left, CompactButtonTop, m_design.compactUndo.width,
+                  ButtonHeight);
     placeControls(m_design.compact);
     if (m_design.compactText1Points > 0) {
         QFont font = Text1->font();

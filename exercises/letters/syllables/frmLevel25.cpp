@@ -100,12 +100,9 @@ bool frmLevel25::LoadConfiguration()
         [this, &usable] {
             forms::Screen::setMousePointer(forms::Hourglass);
             db::Connection connection;
-            connection.setCursorLocation(3);
-            connection.Open(QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source=") +
-                                modMain::gLevelDbPath + QStringLiteral(";"),
-                            {}, {}, -1);
+            connection.Open(modMain::ConnectionString(modMain::gLevelDbPath));
             db::Recordset configuration;
-            configuration.Open(QStringLiteral("select * from Configuration"), connection, 3, 3, -1);
+            configuration.Open(QStringLiteral("select * from Configuration"), connection);
             if (configuration.RecordCount() == 0) {
                 modMain::ShowMessageBox(this,
                                         resources::LoadResString(resources::str::NoConfiguration),

@@ -240,10 +240,9 @@ TEST_F(ContractTest, LevelsHoldTheLettersTheirExercisesNeed)
     for (int level = 1; level <= 25; ++level) {
         SCOPED_TRACE(level);
         db::Connection connection;
-        connection.setCursorLocation(3);
-        ASSERT_NO_THROW(connection.Open(connectionString(levelPath(level)), {}, {}, -1));
+        ASSERT_NO_THROW(connection.Open(connectionString(levelPath(level))));
         db::Recordset letters;
-        letters.Open(QStringLiteral("select * from Letters Order by ID"), connection, 3, 3, -1);
+        letters.Open(QStringLiteral("select * from Letters Order by ID"), connection);
         const int count = letters.RecordCount();
         if (tiles.contains(level)) {
             EXPECT_EQ(count, tiles.value(level));
@@ -484,10 +483,9 @@ TEST_F(ContractTest, SyllableChartHasItsConfigurationAndEveryRecording)
 {
     namespace syl = text::syllables;
     db::Connection connection;
-    connection.setCursorLocation(3);
-    connection.Open(connectionString(levelPath(13)), {}, {}, -1);
+    connection.Open(connectionString(levelPath(13)));
     db::Recordset configuration;
-    configuration.Open(QStringLiteral("select * from Configuration"), connection, 3, 3, -1);
+    configuration.Open(QStringLiteral("select * from Configuration"), connection);
     ASSERT_EQ(configuration.RecordCount(), 1);
     configuration.MoveFirst();
     const int maxLetter = configuration.Field(QStringLiteral("MaxLetter")).toInteger();
@@ -540,11 +538,9 @@ QStringList committedWords()
 TEST_F(ContractTest, SpellingLevelHasItsKeyboardAndEveryWordInSpellingOrder)
 {
     db::Connection connection;
-    connection.setCursorLocation(3);
-    connection.Open(connectionString(levelPath(10)), {}, {}, -1);
+    connection.Open(connectionString(levelPath(10)));
     db::Recordset keys;
-    keys.Open(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"), connection, 3, 3,
-              -1);
+    keys.Open(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"), connection);
     ASSERT_EQ(keys.RecordCount(), 34);
     QHash<int, QString> characters;
     forEachRow(keys, [&] {
@@ -559,7 +555,7 @@ TEST_F(ContractTest, SpellingLevelHasItsKeyboardAndEveryWordInSpellingOrder)
     });
 
     db::Recordset words;
-    words.Open(QStringLiteral("select * from Words Order by WordID"), connection, 3, 3, -1);
+    words.Open(QStringLiteral("select * from Words Order by WordID"), connection);
     ASSERT_EQ(words.RecordCount(), 60);
     QStringList recordings;
     forEachRow(words, [&] {
@@ -581,10 +577,10 @@ TEST_F(ContractTest, SpellingLevelHasItsKeyboardAndEveryWordInSpellingOrder)
         // As the exercise asks, and in Id order.
         db::Recordset asRead;
         asRead.Open(QStringLiteral("select KeyboardId from WordLetter WHERE WordID=%1").arg(word),
-                    connection, 3, 3, -1);
+                    connection);
         db::Recordset byId;
         byId.Open(QStringLiteral("select * from WordLetter WHERE WordID=%1 Order by Id").arg(word),
-                  connection, 3, 3, -1);
+                  connection);
         EXPECT_GE(asRead.RecordCount(), 2);
         EXPECT_LE(asRead.RecordCount(), 6);
         ASSERT_EQ(asRead.RecordCount(), byId.RecordCount());
@@ -620,11 +616,9 @@ TEST_F(ContractTest, NumbersLevelsHaveTheDigitKeysAndEveryNumberOfTheirRange)
     for (const Range &range : ranges) {
         SCOPED_TRACE(range.level);
         db::Connection connection;
-        connection.setCursorLocation(3);
-        connection.Open(connectionString(levelPath(range.level)), {}, {}, -1);
+        connection.Open(connectionString(levelPath(range.level)));
         db::Recordset keys;
-        keys.Open(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"), connection,
-                  3, 3, -1);
+        keys.Open(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"), connection);
         ASSERT_EQ(keys.RecordCount(), 10);
         int digit = 0;
         forEachRow(keys, [&] {
@@ -638,7 +632,7 @@ TEST_F(ContractTest, NumbersLevelsHaveTheDigitKeysAndEveryNumberOfTheirRange)
         });
 
         db::Recordset words;
-        words.Open(QStringLiteral("select * from Words Order by WordID"), connection, 3, 3, -1);
+        words.Open(QStringLiteral("select * from Words Order by WordID"), connection);
         ASSERT_EQ(words.RecordCount(), range.count);
         forEachRow(words, [&] {
             const int place = int(soundOfPlace[range.level].size()) + 1;
@@ -655,7 +649,7 @@ TEST_F(ContractTest, NumbersLevelsHaveTheDigitKeysAndEveryNumberOfTheirRange)
             letters.Open(
                 QStringLiteral("select KeyboardId from WordLetter WHERE WordID=%1 ORDER BY Id")
                     .arg(number),
-                connection, 3, 3, -1);
+                connection);
             QString spelt;
             forEachRow(letters, [&] {
                 spelt += QString::number(letters.Field(QStringLiteral("KeyboardId")).toInteger());
@@ -665,7 +659,7 @@ TEST_F(ContractTest, NumbersLevelsHaveTheDigitKeysAndEveryNumberOfTheirRange)
         }
         // Nothing beside the range's numbers.
         db::Recordset all;
-        all.Open(QStringLiteral("select * from WordLetter"), connection, 3, 3, -1);
+        all.Open(QStringLiteral("select * from WordLetter"), connection);
         EXPECT_EQ(all.RecordCount(), digits);
     }
     // A place of a range sounds as its number does at level 20 (level 17's
@@ -702,11 +696,9 @@ TEST_F(ContractTest, MathsLevelsHaveTheDigitKeysAndAPassMarkWithinTenSums)
     for (const int level : mathsLevels) {
         SCOPED_TRACE(level);
         db::Connection connection;
-        connection.setCursorLocation(3);
-        connection.Open(connectionString(levelPath(level)), {}, {}, -1);
+        connection.Open(connectionString(levelPath(level)));
         db::Recordset keys;
-        keys.Open(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"), connection,
-                  3, 3, -1);
+        keys.Open(QStringLiteral("select * from KeyboardCharSet Order by KeyboardID"), connection);
         ASSERT_EQ(keys.RecordCount(), 10);
         int digit = 0;
         forEachRow(keys, [&] {
@@ -721,7 +713,7 @@ TEST_F(ContractTest, MathsLevelsHaveTheDigitKeysAndAPassMarkWithinTenSums)
         });
 
         db::Recordset exam;
-        exam.Open(QStringLiteral("select * from Exam Order by ID"), connection, 3, 3, -1);
+        exam.Open(QStringLiteral("select * from Exam Order by ID"), connection);
         ASSERT_EQ(exam.RecordCount(), 1);
         exam.MoveFirst();
         const int passMark = exam.Field(QStringLiteral("PassMark")).toInteger();

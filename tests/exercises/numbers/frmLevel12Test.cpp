@@ -159,6 +159,13 @@ TEST_F(NumbersWindow, Level17TeachesFortyOneToSixtyAndTestsTenOfThem)
     EXPECT_EQ(FakeSoundBackend::playLog().mid(before),
               (QStringList{platform::ProgramPath(level.numberSound(1)),
                            platform::ProgramPath(level.numberSound(20))}));
+    // A recording that has played is let go of.
+    FakeSoundBackend *sound = FakeSoundBackend::of(*form.LetterSound);
+    ASSERT_NE(sound, nullptr);
+    const int closed = sound->closeCount();
+    sound->finish();
+    EXPECT_EQ(sound->closeCount(), closed + 1);
+    EXPECT_EQ(sound->openFile(), "");
 
     startTest();
     const std::vector<int> &picks = form.testPicks();

@@ -32,8 +32,7 @@ inline QString connectionString(const QString &path)
 // Opened as every call site of the course does it.
 inline void openAsTheCourseDoes(db::Connection &connection, const QString &path)
 {
-    connection.setCursorLocation(3);
-    connection.Open(connectionString(path), QString(), QString(), -1);
+    connection.Open(connectionString(path));
 }
 
 // A temporary folder with a fresh users database and a fresh level database.

@@ -50,7 +50,7 @@ TEST_F(Recordset, IsASnapshotWithAnExactRowCount)
     db::Connection connection;
     dbtest::openAsTheCourseDoes(connection, usersPath());
     db::Recordset users;
-    users.Open(UsersQuery, connection, 3, 3, -1);
+    users.Open(UsersQuery, connection);
     EXPECT_EQ(users.RecordCount(), 3);
 
     // Another writer, through its own connection, adds and changes rows.
@@ -331,8 +331,29 @@ TEST_F(Recordset, QueriesThatAreNotOneTablesRowsCannotBeChanged)
     EXPECT_EQ(errorOf([&] { grouped.setField(QStringLiteral("LevelAt"), 2); }), 3251);
 
     db::Recordset readOnly;
-    readOnly.Open(UsersQuery, connection, 3, 1);
+    readOnly.Open(UsersQuery, connection, {}, db::Recordset::Access::ReadOnly);
     EXPECT_EQ(errorOf([&] { readOnly.setField(QStringLiteral("LevelAt"), 2); }), 3251);
+}
+
+// A value is bound, never pasted into the query: a name with a quote is
+// just a name, and the row found can still be written back.
+TEST_F(Recordset, PlaceholdersTakeTheParametersInOrder)
+{
+    addUsers({QStringLiteral("asha"), QStringLiteral("Bina"), QStringLiteral("o'neil")});
+    db::Connection connection;
+    dbtest::openAsTheCourseDoes(connection, usersPath());
+    db::Recordset users;
+    users.Open(QStringLiteral("select * from UserDetails WHERE UserName=? OR UserName=?"),
+               connection, {QStringLiteral("o'neil"), QStringLiteral("asha' OR 'x'='x")});
+    ASSERT_EQ(users.RecordCount(), 1);
+    users.MoveFirst();
+    EXPECT_EQ(users.Field(QStringLiteral("UserName")).toString(), QStringLiteral("o'neil"));
+    users.setField(QStringLiteral("LevelAt"), 5);
+    users.Update();
+
+    db::Recordset again;
+    again.Open(QStringLiteral("select LevelAt from UserDetails WHERE LevelAt>=?"), connection, {5});
+    EXPECT_EQ(again.RecordCount(), 1);
 }
 
 TEST_F(Recordset, ABadQueryRaisesTheEnginesMessage)
