@@ -1,9 +1,13 @@
 #include "exercises/letters/listening/ListeningForms.h"
 
+#include "shell/levels/RowBuilder.h"
+
+// Each value of a window's design stands by its name: places in twips as
+// at(left, top).size(width, height), the rest by the builders' setters.
 namespace listening {
 namespace {
 
-// A control's place: at(left, top).size(width, height).
+// A control's corner; size() completes its place.
 struct Corner
 {
     int left;
@@ -16,29 +20,10 @@ constexpr Corner at(int left, int top)
     return {left, top};
 }
 
-// What the builders below share: each setter returns a copy with one field
-// set, so a table row names every value where it gives it.
-template <typename Self, typename Data> class Builder
+class Grid final : public levels::RowBuilder<Grid, LetterGrid>
 {
 public:
-    constexpr operator Data() const { return m_data; }
-
-protected:
-    template <typename Field, typename Value>
-    constexpr Self with(Field Data::*field, Value value) const
-    {
-        Self copy = static_cast<const Self &>(*this);
-        copy.m_data.*field = value;
-        return copy;
-    }
-
-    Data m_data{};
-};
-
-class Grid final : public Builder<Grid, LetterGrid>
-{
-public:
-    explicit constexpr Grid(int tiles) { m_data.tiles = tiles; }
+    explicit constexpr Grid(int tiles) { m_row.tiles = tiles; }
     constexpr Grid columns(int count) const { return with(&LetterGrid::columns, count); }
     constexpr Grid frames(int width, int height) const
     {
@@ -56,7 +41,7 @@ public:
     constexpr Grid lastRowFrom(int left) const { return with(&LetterGrid::lastRowLeft, left); }
 };
 
-class Cells final : public Builder<Cells, CellRow>
+class Cells final : public levels::RowBuilder<Cells, CellRow>
 {
 public:
     constexpr Cells size(int width, int height) const
@@ -70,7 +55,7 @@ public:
     }
 };
 
-class Compact final : public Builder<Compact, CompactPlaces>
+class Compact final : public levels::RowBuilder<Compact, CompactPlaces>
 {
 public:
     constexpr Compact pnlBlank1Height(int height) const
@@ -86,13 +71,13 @@ public:
     constexpr Compact ssPanel1Top(int top) const { return with(&CompactPlaces::ssPanel1Top, top); }
 };
 
-class Design final : public Builder<Design, ListeningForm>
+class Design final : public levels::RowBuilder<Design, ListeningForm>
 {
 public:
     constexpr Design(const char *name, const char *heading)
     {
-        m_data.name = name;
-        m_data.heading = heading;
+        m_row.name = name;
+        m_row.heading = heading;
     }
     constexpr Design progress(const char *word, int questions) const
     {
