@@ -79,6 +79,9 @@ void SetLevel(int level);
 int GetPassMark();
 // The same from a given level database (a window that keeps its own level).
 int GetPassMark(const QString &levelDbPath);
+// Whether `right` answers out of `questions` pass the mark that GetPassMark
+// read: a mark of -1 asks for every answer right.
+bool MeetsPassMark(int right, int questions, int passMark);
 // Whether the level database holds a pass mark a test of `questions`
 // questions can be judged by: an Exam row whose PassMark is a whole number
 // from 1 to `questions`. If not, the report is left pending.

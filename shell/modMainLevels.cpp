@@ -147,6 +147,11 @@ int GetPassMark(const QString &levelDbPath)
     return result;
 }
 
+bool MeetsPassMark(int right, int questions, int passMark)
+{
+    return passMark == -1 ? right == questions : right >= passMark;
+}
+
 bool HasUsablePassMark(const QString &levelDbPath, int questions)
 {
     try {

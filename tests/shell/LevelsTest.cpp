@@ -231,4 +231,13 @@ TEST_F(LevelsTest, PassMarkIsTheFirstExamRowOrMinusOne)
     EXPECT_EQ(forms::Screen::MousePointer(), forms::DefaultPointer);
 }
 
+// A mark that could not be read asks for every answer, not for none.
+TEST_F(LevelsTest, APassMarkOfMinusOneNeedsEveryAnswerRight)
+{
+    EXPECT_FALSE(MeetsPassMark(14, 15, -1));
+    EXPECT_TRUE(MeetsPassMark(15, 15, -1));
+    EXPECT_FALSE(MeetsPassMark(9, 15, 10));
+    EXPECT_TRUE(MeetsPassMark(10, 15, 10));
+}
+
 } // namespace

@@ -166,7 +166,7 @@ void KeyboardTest::storeAnswer()
 // that comes first.
 void KeyboardTest::storeIfPassed(int right)
 {
-    if (passes(right, Questions, modMain::GetPassMark(m_levelDbPath)))
+    if (modMain::MeetsPassMark(right, Questions, modMain::GetPassMark(m_levelDbPath)))
         storePass(&m_window, m_window.ownLevel());
 }
 

@@ -16,11 +16,6 @@ void showScore(QWidget *owner, int score, int questions)
                             services::MessageBoxStyle::Information);
 }
 
-bool passes(int score, int questions, int passMark)
-{
-    return passMark == -1 ? score == questions : score >= passMark;
-}
-
 bool storePass(QWidget *owner, int ownLevel)
 {
     const int stored = modMain::GetUserLevel(modMain::gUserName, true);

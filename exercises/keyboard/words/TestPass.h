@@ -7,9 +7,6 @@ namespace words {
 // "You got 7 out of 10", with the information icon.
 void showScore(QWidget *owner, int score, int questions);
 
-// A score passes a pass mark of -1 only when every question is right.
-bool passes(int score, int questions, int passMark);
-
 // Stores the level after ownLevel for the learner, refreshes the menus and
 // moves the level database on, while the stored level is still ownLevel and
 // the learner is not practising an earlier level: a second pass in the same

@@ -1,5 +1,6 @@
 #include "exercises/letters/listening/frmListening.h"
 
+#include "exercises/letters/LeavingTest.h"
 #include "exercises/letters/LetterMedia.h"
 #include "exercises/letters/listening/ListeningForms.h"
 #include "exercises/letters/order/clsGujTest.h"
@@ -7,11 +8,9 @@
 #include "platform/controls/SSCommand.h"
 #include "platform/controls/SSPanel.h"
 #include "platform/controls/SoundPlayer.h"
-#include "platform/core/RuntimeError.h"
 #include "platform/forms/CenterForm.h"
 #include "platform/forms/Screen.h"
-#include "platform/services/DrawGenerator.h"
-#include "platform/services/MessageBox.h"
+#include "platform/services/MessageBoxStyle.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/Guarded.h"
@@ -21,9 +20,7 @@
 #include <QCheckBox>
 
 #include <algorithm>
-#include <chrono>
 #include <exception>
-#include <random>
 
 namespace {
 
@@ -42,11 +39,14 @@ constexpr quint32 FailedCell = 0xC0;
 constexpr int Inset = 1;
 constexpr int Raised = 2;
 
+using Step = listening::ListeningTest::Step;
+
 } // namespace
 
 frmListening::frmListening(const listening::ListeningForm &design, QWidget *parent)
     : ExerciseForm(QString::fromLatin1(design.name), parent)
     , m_design(design)
+    , m_test(design.questions, [] { return modMain::GetPassMark(); })
 {
     createControls();
 }
@@ -107,109 +107,105 @@ void frmListening::plainFrame(int tile)
 
 void frmListening::InitialiseTest()
 {
-    const auto q = std::size_t(m_design.questions);
-    mintAnswers.assign(q, 0);
-    mintTestLetters.assign(q, 0);
     if (mintSelected > -1)
         plainFrame(mintSelected);
-    for (std::size_t i = 0; i < q; ++i) {
+    for (std::size_t i = 0; i < std::size_t(m_design.questions); ++i) {
         pnlUser[i]->setBackColor(OpenCell);
         pnlUser[i]->setTag(QString());
         picUser[i]->clear();
         picCorrect[i]->clear();
     }
-    mintQuestion = 0;
     mintSelected = -1;
 
     mobjGujTest = std::make_unique<clsGujTest>();
     mobjGujTest->LoadLetters(*this, chkRandomOrder->isChecked());
-
-    mintUsed.assign(std::size_t(playableLetters(m_design)) + 1, 0);
-    for (std::size_t i = 0; i < q; ++i)
-        mintTestLetters[i] = GetRandomLetter();
-
-    pnlBlank3->hide();
-    SSPanel1->hide();
-    Text1->hide();
-    cmdRepeatLetter->setCaption(StartTest);
-    lblTestLetter->setText(progress(1));
-    lblTestLetter->show();
-    lblCorrectOrFailed->hide();
-    cmdUndo->hide();
+    m_test.newTest(playableLetters(m_design));
+    showStep();
 }
 
-// A letter not yet drawn in this test, drawn among the free ones, so the draw
-// always ends.
-int frmListening::GetRandomLetter()
+void frmListening::showStep()
 {
-    int letter = 0;
-    guarded([&] {
-        std::vector<int> free;
-        for (int k = 1; k < int(mintUsed.size()); ++k) {
-            if (std::find(mintUsed.begin() + 1, mintUsed.end(), k) == mintUsed.end())
-                free.push_back(k);
-        }
-        if (free.empty())
-            throw platform::RuntimeError(platform::err::SubscriptOutOfRange, {});
-        std::uniform_int_distribution<std::size_t> pick(0, free.size() - 1);
-        letter = free[pick(services::drawGenerator())];
-        *std::find(mintUsed.begin() + 1, mintUsed.end(), 0) = letter;
-    });
-    return letter;
+    const Step step = m_test.step();
+    const int answered = m_test.question();
+    switch (step) {
+    case Step::Ready:
+    case Step::Failed:
+        cmdRepeatLetter->setCaption(StartTest);
+        break;
+    case Step::Asking:
+        cmdRepeatLetter->setCaption(RepeatLetter);
+        break;
+    case Step::Answered:
+        cmdRepeatLetter->setCaption(answered < m_design.questions - 1 ? NextLetter : LastLetter);
+        break;
+    case Step::Passed:
+        cmdRepeatLetter->setCaption(NextLevel);
+        break;
+    }
+    cmdRepeatLetter->setEnabled(!m_test.soundPlaying());
+    // No undo after the last answer: the test is marked at once.
+    cmdUndo->setVisible(step == Step::Answered);
+    pnlBlank3->setVisible(step != Step::Ready);
+
+    const bool finished = m_test.finished();
+    SSPanel1->setVisible(finished);
+    Text1->setVisible(finished);
+    lblCorrectOrFailed->setVisible(finished);
+    lblTestLetter->setVisible(!finished);
+    // The question being asked, or the one just answered.
+    if (!finished)
+        lblTestLetter->setText(progress(step == Step::Answered ? answered : answered + 1));
 }
 
 void frmListening::cmdRepeatLetter_Click()
 {
     handled([this] {
-        const QString caption = cmdRepeatLetter->Caption();
-        if (caption == StartTest || caption == NextLetter || caption == LastLetter) {
-            if (caption == StartTest)
-                InitialiseTest();
+        switch (m_test.step()) {
+        case Step::Ready:
+        case Step::Failed:
+            InitialiseTest();
             playQuestion();
-        } else if (caption == RepeatLetter) {
+            break;
+        case Step::Answered:
+            playQuestion();
+            break;
+        case Step::Asking:
             // The open question stays answerable during the replay.
+            m_test.replay();
             LetterSound->Play();
-            cmdRepeatLetter->setEnabled(false);
-        } else if (caption == NextLevel) {
+            showStep();
+            break;
+        case Step::Passed:
             setTag(QStringLiteral("Next Level"));
             Hide();
+            break;
         }
     });
 }
 
 void frmListening::playQuestion()
 {
-    pnlBlank3->show();
-    cmdUndo->hide();
     if (mintSelected > -1)
         plainFrame(mintSelected);
-    const int letter = mintTestLetters.at(std::size_t(mintQuestion));
+    const int letter = m_test.ask();
     LetterSound->Open(modMain::gLetters.at(std::size_t(letter)).LetterSound);
-    m_soundQuestion = mintQuestion;
-    mblnSoundDone = false;
     LetterSound->Play();
-    cmdRepeatLetter->setEnabled(false);
-    cmdRepeatLetter->setCaption(RepeatLetter);
-    lblTestLetter->setText(progress(mintQuestion + 1));
+    showStep();
 }
 
-// The end of a replay that began before its question was answered opens
-// nothing: the next question has not been heard yet.
 void frmListening::LetterSound_PlayFinished()
 {
     handled([this] {
-        mblnSoundDone = m_soundQuestion == mintQuestion;
-        cmdRepeatLetter->setEnabled(true);
+        m_test.soundEnded();
+        showStep();
     });
 }
 
 void frmListening::ImgLetter_Click(int Index)
 {
     handled([this, Index] {
-        if (!mblnSoundDone || mintQuestion >= m_design.questions || tileTag(Index) < 0)
+        if (!m_test.takesAnswer() || tileTag(Index) < 0)
             return;
-        if (mintQuestion + 1 < m_design.questions)
-            cmdUndo->show();
         mintSelected = Index;
         CheckAnswer(Index);
     });
@@ -222,57 +218,37 @@ void frmListening::CheckAnswer(int Index)
     frame->setBevelSecond(Raised);
     frame->setBackColor(ChosenFrame);
 
-    const auto q = std::size_t(mintQuestion);
-    const int answer = tileTag(Index) + 1;
-    const int played = mintTestLetters.at(q);
-    mintAnswers[q] = answer;
-    mblnSoundDone = false;
-    picUser[q]->setPixmap(ImgLetter[std::size_t(Index)]->pixmap());
-    pnlUser[q]->setTag(answer != played ? Failed : Correct);
-    picCorrect[q]->setPixmap(LoadPicture(modMain::gLetters.at(std::size_t(played)).LetterPicture));
+    const auto q = std::size_t(m_test.question());
+    const int played = m_test.testLetters().at(q);
     if (m_design.asksOnLeaving)
         mblnDoNotDisplayMsgBox = false;
-
-    ++mintQuestion;
-    if (mintQuestion < m_design.questions - 1)
-        cmdRepeatLetter->setCaption(NextLetter);
-    else if (mintQuestion == m_design.questions - 1)
-        cmdRepeatLetter->setCaption(LastLetter);
-    else
+    const bool right = m_test.answer(tileTag(Index) + 1);
+    picUser[q]->setPixmap(ImgLetter[std::size_t(Index)]->pixmap());
+    pnlUser[q]->setTag(right ? Correct : Failed);
+    picCorrect[q]->setPixmap(LoadPicture(modMain::gLetters.at(std::size_t(played)).LetterPicture));
+    if (m_test.finished())
         FinishTest();
+    else
+        showStep();
 }
 
-// Marks the row and judges it from one read of the pass mark, so the result
-// shown and the level stored always agree.
+// The test judged itself at its last answer from one read of the pass mark,
+// so the result shown and the level stored always agree.
 void frmListening::FinishTest()
 {
-    int right = 0;
-    for (controls::SSPanel *cell : pnlUser) {
-        if (cell->Tag() == Failed)
-            cell->setBackColor(FailedCell);
-        else
-            ++right;
+    for (int i = 0; i < m_design.questions; ++i) {
+        if (!m_test.isRight(i))
+            pnlUser[std::size_t(i)]->setBackColor(FailedCell);
     }
-    const int passMark = modMain::GetPassMark();
-    const bool passed = passMark == -1 ? right == m_design.questions : right >= passMark;
+    const bool passed = m_test.step() == Step::Passed;
     showResult(passed
                    ? QStringLiteral("Congratulations You Have Successfully Completed This Exercise")
                    : QStringLiteral("Failed Test. Correct %1 out of %2")
-                         .arg(right)
+                         .arg(m_test.rightAnswers())
                          .arg(m_design.questions));
-    lblTestLetter->hide();
-    lblCorrectOrFailed->show();
-    pnlBlank3->show();
-    SSPanel1->show();
-    Text1->show();
-    cmdUndo->hide();
-    if (passed) {
-        cmdRepeatLetter->setCaption(NextLevel);
-        if (!modMain::StorePass(servedLevel().storedOnPass))
-            modErrors::ShowPendingMessage(this);
-    } else {
-        cmdRepeatLetter->setCaption(StartTest);
-    }
+    showStep();
+    if (passed && !modMain::StorePass(servedLevel().storedOnPass))
+        modErrors::ShowPendingMessage(this);
     if (m_design.asksOnLeaving)
         mblnDoNotDisplayMsgBox = true;
 }
@@ -280,19 +256,14 @@ void frmListening::FinishTest()
 void frmListening::cmdUndo_Click()
 {
     handled([this] {
-        if (mintQuestion < 1 || mintSelected < 0)
+        if (mintSelected < 0 || !m_test.undo())
             return;
         plainFrame(mintSelected);
-        cmdRepeatLetter->setCaption(RepeatLetter);
-        --mintQuestion;
-        const auto q = std::size_t(mintQuestion);
-        mintAnswers[q] = 0;
+        const auto q = std::size_t(m_test.question());
         picUser[q]->clear();
         picCorrect[q]->clear();
         pnlUser[q]->setTag(QString());
-        cmdUndo->hide();
-        // The player still holds this question's sound.
-        mblnSoundDone = true;
+        showStep();
     });
 }
 
@@ -301,39 +272,26 @@ void frmListening::cmdReset_Click()
     handled([this] { InitialiseTest(); });
 }
 
-bool frmListening::confirmLeaving()
-{
-    return services::MessageBox(
-               this, resources::LoadResString(resources::str::ExitTestMovesLevel),
-               services::MessageBoxStyle::YesNo + services::MessageBoxStyle::Question +
-                   services::MessageBoxStyle::DefaultButton2) == services::MessageBoxAnswer::Yes;
-}
-
 void frmListening::cmdBack_Click()
 {
     handled([this] {
-        if (!m_design.asksOnLeaving) {
+        if (!m_design.asksOnLeaving)
             setTag(QStringLiteral("Exited"));
-            Hide();
-        } else if (!mblnDoNotDisplayMsgBox ? confirmLeaving() : mblnExit) {
+        else if (exercises::letters::mayLeave(*this))
             setTag(QStringLiteral("Exit"));
-            Hide();
-        }
+        else
+            return;
+        Hide();
     });
 }
 
 void frmListening::Form_QueryUnload(bool &Cancel, int)
 {
     handled([&] {
-        if (!m_design.asksOnLeaving) {
+        if (m_design.asksOnLeaving) {
+            exercises::letters::queryUnload(*this, Cancel);
+        } else {
             setTag(QStringLiteral("Exited"));
-            Hide();
-        } else if (!mblnDoNotDisplayMsgBox) {
-            if (confirmLeaving())
-                Hide();
-            else
-                Cancel = true;
-        } else if (mblnExit) {
             Hide();
         }
     });

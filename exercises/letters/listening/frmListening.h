@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercises/letters/listening/ListeningTest.h"
 #include "exercises/letters/order/OrderControls.h"
 #include "platform/core/TwipsGeometry.h"
 #include "shell/levels/ExerciseForm.h"
@@ -27,8 +28,9 @@ struct ListeningForm;
 // by their row of listening::ListeningForms. The learner hears a letter drawn
 // at random and clicks its picture, question by question; the last answer
 // marks the row, shows the letters that were played below it and stores a
-// pass itself. The dispatcher loads it, sets its caption and shows it
-// modally until it hides itself.
+// pass itself. The rules are listening::ListeningTest's; the window plays
+// its sounds and shows its step. The dispatcher loads it, sets its caption
+// and shows it modally until it hides itself.
 class frmListening final : public levels::ExerciseForm, private order::LetterTiles
 {
     Q_OBJECT
@@ -43,9 +45,9 @@ public:
 
     const listening::ListeningForm &design() const { return m_design; }
     // The letter numbers (1..N) played for each question of this test.
-    const std::vector<int> &testLetters() const { return mintTestLetters; }
+    const std::vector<int> &testLetters() const { return m_test.testLetters(); }
     // Questions answered so far.
-    int question() const { return mintQuestion; }
+    int question() const { return m_test.question(); }
     // The 0-based number of the letter a picture shows; -1 for none.
     int tileTag(int tile) const override;
 
@@ -95,11 +97,10 @@ private:
     void playQuestion();
     void CheckAnswer(int Index);
     void FinishTest();
-    int GetRandomLetter();
+    // The multi-role button, the undo button and the rows as the step has them.
+    void showStep();
     void plainFrame(int tile);
     QString progress(int number) const;
-    // Yes when the learner confirms leaving (frmLevel19).
-    bool confirmLeaving();
 
     // order::LetterTiles
     int tileCount() const override;
@@ -110,12 +111,6 @@ private:
     const listening::ListeningForm &m_design;
     std::unique_ptr<clsGujTest> mobjGujTest;
     std::vector<int> m_tags;
-    std::vector<int> mintAnswers;
-    std::vector<int> mintTestLetters;
-    std::vector<int> mintUsed; // 1..N (element 0 unused); 0 = free
-    int mintQuestion = 0;
+    listening::ListeningTest m_test;
     int mintSelected = -1;
-    bool mblnSoundDone = false;
-    // The question whose sound the player holds.
-    int m_soundQuestion = -1;
 };

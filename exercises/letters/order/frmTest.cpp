@@ -1,5 +1,6 @@
 #include "exercises/letters/order/frmTest.h"
 
+#include "exercises/letters/LeavingTest.h"
 #include "exercises/letters/LetterMedia.h"
 #include "exercises/letters/order/Congratulations.h"
 #include "exercises/letters/order/OrderTestForms.h"
@@ -11,7 +12,7 @@
 #include "platform/core/Paths.h"
 #include "platform/forms/CenterForm.h"
 #include "platform/forms/Screen.h"
-#include "platform/services/MessageBox.h"
+#include "platform/services/MessageBoxStyle.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "shell/Guarded.h"
@@ -72,38 +73,17 @@ void frmTest::Form_Load()
     });
 }
 
-bool frmTest::confirmLeaving()
-{
-    return services::MessageBox(
-               this, resources::LoadResString(resources::str::ExitTestMovesLevel),
-               services::MessageBoxStyle::YesNo + services::MessageBoxStyle::Question +
-                   services::MessageBoxStyle::DefaultButton2) == services::MessageBoxAnswer::Yes;
-}
-
 void frmTest::Form_QueryUnload(bool &Cancel, int)
 {
-    handled([&] {
-        if (!mblnDoNotDisplayMsgBox) {
-            if (confirmLeaving())
-                Hide();
-            else
-                Cancel = true;
-        } else if (mblnExit) {
-            Hide();
-        }
-    });
+    handled([&] { exercises::letters::queryUnload(*this, Cancel); });
 }
 
 void frmTest::cmdExit_Click()
 {
     // Tag stays as it is: leaving this way never counts as passed.
     handled([this] {
-        if (!mblnDoNotDisplayMsgBox) {
-            if (confirmLeaving())
-                Hide();
-        } else if (mblnExit) {
+        if (exercises::letters::mayLeave(*this))
             Hide();
-        }
     });
 }
 

@@ -74,8 +74,6 @@ private:
     void createControls();
     void placeControls(const order::Controls &places);
     void ArrangeFor800x600();
-    // Yes when the learner confirms leaving a test not yet finished.
-    bool confirmLeaving();
 
     void ImgLetter_Click(int Index);
     void cmdUndo_Click();
