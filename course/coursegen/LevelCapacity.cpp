@@ -11,7 +11,7 @@ LevelCapacity LevelCapacity::of(int level)
     if (row != nullptr && row->tiles > 0)
         return {row->tiles, row->tiles, QStringLiteral("its order test has that many tiles")};
     // 15 questions of distinct letters, and pictures for the first 34 only.
-    if (level == 9) {
+    if (isLetterListening(level)) {
         return {15, 34,
                 QStringLiteral("its listening test asks 15 questions and shows up to 34 letters")};
     }
@@ -26,7 +26,7 @@ LevelCapacity LevelCapacity::of(int level)
     // And every maths test ten sums.
     if (isMaths(level))
         return {0, 0, QStringLiteral("its sums do not come from the letter tables"), 10};
-    if (level == 12)
+    if (isSignListening(level))
         return {12, 12, QStringLiteral("its listening test shows 12 signs")};
     return {0, 0, QStringLiteral("its content does not come from the letter tables")};
 }

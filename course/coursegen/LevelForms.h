@@ -20,6 +20,16 @@ inline bool isSyllableChart(int level)
     return runsForm(level, "frmLevel25");
 }
 
+// The listening tests of the letters and of the vowel signs.
+inline bool isLetterListening(int level)
+{
+    return runsForm(level, "frmLevel9");
+}
+inline bool isSignListening(int level)
+{
+    return runsForm(level, "frmLevel19");
+}
+
 // The spelling exercise reads the letter keyboard's keys and the words.
 inline bool isSpelling(int level)
 {
